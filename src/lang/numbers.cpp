@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: MIT
+#include "lang/numbers.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+namespace {
+
+QString withSeparator(const char* begin, const char* end, QChar separator)
+{
+    QString text = QString::fromLatin1(begin, static_cast<qsizetype>(end - begin));
+    if (separator != QLatin1Char('.'))
+        text.replace(QLatin1Char('.'), separator);
+    return text;
+}
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+int hexValue(QChar c)
+{
+    if (isDigit(c))
+        return c.unicode() - '0';
+    const char16_t lower = c.toLower().unicode();
+    if (lower >= u'a' && lower <= u'f')
+        return lower - u'a' + 10;
+    return -1;
+}
+
+// Decimal order of magnitude of a plain "digits.digits e sign digits" text:
+// positive when the value is at least 1.
+long long decimalOrder(const std::string& ascii)
+{
+    const std::size_t e = ascii.find('e');
+    const std::string mantissa = ascii.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string::npos) {
+        std::size_t k = e + 1;
+        const bool negative = k < ascii.size() && ascii[k] == '-';
+        if (k < ascii.size() && (ascii[k] == '-' || ascii[k] == '+'))
+            ++k;
+        for (; k < ascii.size() && exponent < 1000000000LL; ++k)
+            exponent = exponent * 10 + (ascii[k] - '0');
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t firstNonZero = mantissa.find_first_not_of("0.");
+    if (firstNonZero == std::string::npos)
+        return -1;
+    const long long order = firstNonZero < point
+        ? static_cast<long long>(point - firstNonZero)
+        : -static_cast<long long>(firstNonZero - point - 1);
+    return order + exponent;
+}
+
+} // namespace
+
+QString generalText(double value, QChar separator)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    return withSeparator(buffer, result.ptr, separator);
+}
+
+QString formatFixed(double value, int decimals, QChar separator)
+{
+    if (!std::isfinite(value))
+        return {};
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc())
+        return {};
+    return withSeparator(buffer, result.ptr, separator);
+}
+
+std::optional<double> readDecimal(const QString& text, QChar separator)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && isBlank(text[i]))
+        ++i;
+
+    std::string ascii;
+    bool negative = false;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    int digits = 0;
+    bool seenSeparator = false;
+    for (; i < n; ++i) {
+        if (isDigit(text[i])) {
+            ascii += static_cast<char>(text[i].unicode());
+            ++digits;
+        } else if (text[i] == separator && !seenSeparator) {
+            ascii += '.';
+            seenSeparator = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+
+    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        ++i;
+        ascii += 'e';
+        if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+            ascii += static_cast<char>(text[i].unicode());
+            ++i;
+        }
+        int exponentDigits = 0;
+        for (; i < n && isDigit(text[i]); ++i) {
+            ascii += static_cast<char>(text[i].unicode());
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            return std::nullopt;
+    }
+    while (i < n && isBlank(text[i]))
+        ++i;
+    if (i != n)
+        return std::nullopt;
+
+    double value = 0.0;
+    const auto result = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (result.ptr != ascii.data() + ascii.size())
+        return std::nullopt;
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too small to hold reads as zero; too large to hold is refused.
+        if (decimalOrder(ascii) > 0)
+            return std::nullopt;
+        value = 0.0;
+    } else if (result.ec != std::errc() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+std::optional<int> readWholeNumber(const QString& text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    int base = 10;
+    if (i < n && (text[i] == QLatin1Char('$') || text[i] == QLatin1Char('x') || text[i] == QLatin1Char('X'))) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < n && text[i] == QLatin1Char('0')
+               && (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
+        base = 16;
+        i += 2;
+    }
+    if (i == n)
+        return std::nullopt;
+    const qint64 limit = negative ? 2147483648LL : 2147483647LL;
+    qint64 magnitude = 0;
+    for (; i < n; ++i) {
+        const int digit = base == 16 ? hexValue(text[i]) : (isDigit(text[i]) ? text[i].unicode() - '0' : -1);
+        if (digit < 0)
+            return std::nullopt;
+        magnitude = magnitude * base + digit;
+        if (magnitude > limit)
+            return std::nullopt;
+    }
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}

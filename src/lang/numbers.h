@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// Numbers to text and back, independent of the process locale.
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+#include <optional>
+
+// Shortest general form with at most 15 significant digits ("%.15g"), written
+// with the given separator. Not-finite values give "nan", "inf" or "-inf".
+QString generalText(double value, QChar separator);
+// Fixed-point form with the given decimals (0..15); empty for a value that is
+// not finite.
+QString formatFixed(double value, int decimals, QChar separator);
+
+// Strict decimal reader: optional blanks, optional sign, digits with at most one
+// separator (the one given) and at least one digit, an optional exponent of "e"
+// or "E", optional sign and digits, optional blanks. Nothing else; a value
+// outside the range of a double is refused.
+std::optional<double> readDecimal(const QString& text, QChar separator);
+// Whole-number reader: optional leading blanks, optional sign, decimal digits,
+// or hexadecimal digits after "$", "x" or "0x"; within the signed 32-bit range.
+std::optional<int> readWholeNumber(const QString& text);

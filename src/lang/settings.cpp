@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#include "lang/settings.h"
+
+#include "lang/numbers.h"
+
+#include <algorithm>
+
+QChar DecimalSeparator = QLatin1Char('.');
+int CalcPrecision = 2;
+int OptPrecision = 2;
+QString OptLanguage = QStringLiteral("en");
+
+QString formatResult(double value)
+{
+    return formatFixed(value, std::clamp(CalcPrecision, 0, MaxPrecision), DecimalSeparator);
+}
+
+QString resultPlaceholder()
+{
+    return QStringLiteral("0") + DecimalSeparator + QStringLiteral("00");
+}

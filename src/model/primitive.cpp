@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: MIT
+#include "model/primitive.h"
+
+#include "lang/numbers.h"
+#include "lang/settings.h"
+#include "model/messages.h"
+
+#include <libxml/tree.h>
+
+#include <optional>
+
+bool TPrimitive::init()
+{
+    m_vars = TArray::create();
+    m_inputFlags = TArray::create();
+    m_extraVars = TArray::create();
+    m_extraFlags = TArray::create();
+    m_titles = TArray::create();
+    return true;
+}
+
+void TPrimitive::setVar(const QString& name, double value)
+{
+    if (!m_vars->find(name))
+        return;
+    m_vars->setString(name, generalText(value, DecimalSeparator));
+}
+
+bool TPrimitive::renameVar(const QString& oldName, const QString& newName)
+{
+    if (!m_vars->find(oldName)) {
+        showMessage(QStringLiteral("[%1 => renameVar]: Variable {%2} doesn't found!").arg(m_classId, oldName));
+        return false;
+    }
+    if (m_vars->find(newName)) {
+        showMessage(QStringLiteral("[%1 => renameVar]: New variable name {%2} already exists!").arg(m_classId, newName));
+        return false;
+    }
+    return m_vars->renameKey(oldName, newName);
+}
+
+void TPrimitive::addCategory(const QString& name)
+{
+    m_category += QLatin1Char(':') + name;
+}
+
+QString TPrimitive::getTitle(const QString& language) const
+{
+    const QString title = m_titles->getString(language);
+    return title.isEmpty() ? m_id : title;
+}
+
+void TPrimitive::setTitle(const QString& title, const QString& language)
+{
+    m_titles->setString(language, title);
+}
+
+void TPrimitive::addVar(const QString& name)
+{
+    m_vars->setString(name, QStringLiteral("0"));
+    m_inputFlags->setInteger(name, 1);
+}
+
+void TPrimitive::addExtraVar(const QString& name)
+{
+    addVar(name);
+    hideVar(name);
+    m_extraVars->setString(name, QStringLiteral("0"));
+    m_extraFlags->setInteger(name, 1);
+}
+
+void TPrimitive::hideVar(const QString& name)
+{
+    if (m_vars->find(name))
+        m_inputFlags->setInteger(name, 0);
+}
+
+double TPrimitive::getVar(const QString& name) const
+{
+    return readDecimal(m_vars->getString(name), DecimalSeparator).value_or(0.0);
+}
+
+bool TPrimitive::isInputVar(const QString& name) const
+{
+    return m_vars->find(name) && m_inputFlags->getInteger(name) != 0;
+}
+
+bool TPrimitive::isExtraVar(const QString& name) const
+{
+    return m_extraFlags->find(name) && m_extraFlags->getInteger(name) != 0;
+}
+
+int TPrimitive::varCount() const
+{
+    return m_vars->count();
+}
+
+QString TPrimitive::varName(int index) const
+{
+    if (index < 0 || index >= m_vars->count())
+        return {};
+    return m_vars->keyAt(index).text();
+}
+
+int TPrimitive::extraVarCount() const
+{
+    return m_extraVars->count();
+}
+
+QString TPrimitive::extraVarName(int index) const
+{
+    if (index < 0 || index >= m_extraVars->count())
+        return {};
+    return m_extraVars->keyAt(index).text();
+}
+
+namespace {
+
+bool hasName(const xmlNode* node, const char* name)
+{
+    return node->type == XML_ELEMENT_NODE && xmlStrcmp(node->name, BAD_CAST name) == 0;
+}
+
+// The attribute's value, or nothing when the element lacks it.
+std::optional<QString> attribute(const xmlNode* node, const char* name)
+{
+    xmlChar* value = xmlGetProp(node, BAD_CAST name);
+    if (!value)
+        return std::nullopt;
+    QString text = QString::fromUtf8(reinterpret_cast<const char*>(value));
+    xmlFree(value);
+    return text;
+}
+
+} // namespace
+
+bool TPrimitive::loadFromXml(const xmlNode* element)
+{
+    if (!element || !hasName(element, "shape"))
+        return false;
+    const std::optional<QString> id = attribute(element, "id");
+    if (!id || *id != m_id)
+        return false;
+    for (const xmlNode* child = element->children; child; child = child->next) {
+        if (hasName(child, "name")) {
+            const auto title = attribute(child, "title");
+            const auto language = attribute(child, "lang");
+            if (title && language)
+                setTitle(*title, *language);
+        } else if (hasName(child, "image")) {
+            if (const auto image = attribute(child, "name"))
+                setImage(*image);
+        }
+    }
+    return true;
+}
