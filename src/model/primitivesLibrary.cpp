@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/primitivesLibrary.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 TPrimitivesLibrary PrimitivesLibrary;

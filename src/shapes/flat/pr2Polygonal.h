@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// The polygonal family: isosceles trapezium and regular polygons of 3 to 12 sides.
+#pragma once
+
+#include "model/primitive2D.h"
+
+#include <QString>
+
+class T2DPolygonal : public T2DPrimitive {
+public:
+    bool init() override;
+
+protected:
+    T2DPolygonal() = default;
+};
+
+// Parallel sides a and b, height c.
+class T2DTrapeziumIsosceles : public T2DPolygonal {
+public:
+    T2DTrapeziumIsosceles();
+    T2DTrapeziumIsosceles(const QString& a, const QString& b, const QString& c);
+
+    bool init() override;
+    double getMeasure() const override;
+    double getArea() const override;
+
+private:
+    QString m_a;
+    QString m_b;
+    QString m_c;
+};
+
+// Side a and number of sides n. The perimeter takes n as typed; the area takes
+// its whole part and is 0 outside 3..12.
+class T2DPolygonRegular : public T2DPolygonal {
+public:
+    T2DPolygonRegular();
+    T2DPolygonRegular(const QString& a, const QString& n);
+
+    bool init() override;
+    double getMeasure() const override;
+    double getArea() const override;
+
+private:
+    QString m_a;
+    QString m_n;
+};

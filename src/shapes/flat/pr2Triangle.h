@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+// The triangle family: a general triangle given by three sides and the
+// isosceles and equilateral triangles built on it. Every triangle recomputes
+// its three heights whenever a dimension is set.
+#pragma once
+
+#include "model/primitive2D.h"
+
+#include <QString>
+
+class T2DTriangular : public T2DPrimitive {
+public:
+    bool init() override;
+
+protected:
+    T2DTriangular() = default;
+};
+
+class T2DTriangle : public T2DTriangular {
+public:
+    // Default names "a", "b", "c"; the heights are "ha", "hb", "hc".
+    T2DTriangle();
+    // The sides take the given names; the heights keep theirs.
+    T2DTriangle(const QString& a, const QString& b, const QString& c);
+
+    bool init() override;
+    void setVar(const QString& name, double value) override;
+    double getMeasure() const override;
+    double getArea() const override;
+
+protected:
+    QString m_a;
+    QString m_b;
+    QString m_c;
+    QString m_ha = QStringLiteral("ha");
+    QString m_hb = QStringLiteral("hb");
+    QString m_hc = QStringLiteral("hc");
+};
+
+// Given by the base a and the height h onto it; the legs b and c are derived.
+class T2DTriangleIsosceles2 : public T2DTriangle {
+public:
+    using T2DTriangle::T2DTriangle;
+
+    bool init() override;
+    void setVar(const QString& name, double value) override;
+    double getArea() const override;
+
+protected:
+    QString m_h = QStringLiteral("h");
+};
+
+// Given by the base a and the leg b; the other leg c follows b.
+class T2DTriangleIsosceles : public T2DTriangle {
+public:
+    using T2DTriangle::T2DTriangle;
+
+    bool init() override;
+    void setVar(const QString& name, double value) override;
+};
+
+// Given by the side a; b and c follow it.
+class T2DTriangleEquilateral : public T2DTriangleIsosceles {
+public:
+    using T2DTriangleIsosceles::T2DTriangleIsosceles;
+
+    bool init() override;
+    void setVar(const QString& name, double value) override;
+};
