@@ -1,0 +1,242 @@
+// SPDX-License-Identifier: MIT
+// The shape pictures: present for every registered shape, decodable, of a
+// usable size, not blank, and redrawn byte for byte by the picture tool.
+#include "model/primitivesLibrary.h"
+#include "shapes/catalogue.h"
+
+#include <gif_lib.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const QString sourceImages = QStringLiteral(KOLVENT_SOURCE_DATA "/img");
+
+struct Decoded {
+    bool ok = false;
+    QString error;
+    int width = 0;
+    int height = 0;
+    int colours = 0;        // distinct colours used by the pixels
+    double inkShare = 0;    // share of pixels that are not white
+};
+
+Decoded decode(const QString& path)
+{
+    Decoded result;
+    int code = 0;
+    GifFileType* gif = DGifOpenFileName(QFile::encodeName(path).constData(), &code);
+    if (!gif) {
+        result.error = QString::fromLatin1(GifErrorString(code));
+        return result;
+    }
+    std::unique_ptr<GifFileType, void (*)(GifFileType*)> closer(gif, [](GifFileType* g) {
+        int ignored = 0;
+        DGifCloseFile(g, &ignored);
+    });
+    if (DGifSlurp(gif) != GIF_OK) {
+        result.error = QString::fromLatin1(GifErrorString(gif->Error));
+        return result;
+    }
+    if (gif->ImageCount < 1) {
+        result.error = QStringLiteral("no image in the file");
+        return result;
+    }
+    const SavedImage& frame = gif->SavedImages[0];
+    const ColorMapObject* map = frame.ImageDesc.ColorMap ? frame.ImageDesc.ColorMap : gif->SColorMap;
+    if (!map) {
+        result.error = QStringLiteral("no colour map");
+        return result;
+    }
+    result.width = gif->SWidth;
+    result.height = gif->SHeight;
+    const long count = static_cast<long>(frame.ImageDesc.Width) * frame.ImageDesc.Height;
+    QSet<int> used;
+    long ink = 0;
+    for (long i = 0; i < count; ++i) {
+        const int index = frame.RasterBits[i];
+        if (index >= map->ColorCount) {
+            result.error = QStringLiteral("pixel outside the colour map");
+            return result;
+        }
+        const GifColorType c = map->Colors[index];
+        used.insert((c.Red << 16) | (c.Green << 8) | c.Blue);
+        if (c.Red < 250 || c.Green < 250 || c.Blue < 250)
+            ++ink;
+    }
+    result.colours = static_cast<int>(used.size());
+    result.inkShare = count > 0 ? static_cast<double>(ink) / count : 0;
+    result.ok = true;
+    return result;
+}
+
+struct ToolEntry {
+    QString id, group, file;
+};
+
+QString runTool(const QStringList& arguments, QByteArray* output = nullptr)
+{
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral(KOLVENT_PICTURES_TOOL), arguments);
+    if (!tool.waitForFinished(60000))
+        return QStringLiteral("the picture tool did not finish");
+    if (output)
+        *output = tool.readAllStandardOutput();
+    if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return QStringLiteral("the picture tool failed: ") + QString::fromLocal8Bit(tool.readAllStandardError());
+    return {};
+}
+
+std::vector<ToolEntry> toolTable()
+{
+    QByteArray listing;
+    const QString failure = runTool({QStringLiteral("--list")}, &listing);
+    EXPECT_TRUE(failure.isEmpty()) << failure.toStdString();
+    std::vector<ToolEntry> entries;
+    for (const QString& line : QString::fromUtf8(listing).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(QLatin1Char(' '));
+        if (fields.size() == 3)
+            entries.push_back({fields[0], fields[1], fields[2]});
+    }
+    return entries;
+}
+
+// Every picture file of the three folders, relative to the picture folder.
+QStringList pictureFiles(const QString& root)
+{
+    QStringList files;
+    for (const QString& folder : {QStringLiteral("flat"), QStringLiteral("solid"), QStringLiteral("ui")}) {
+        const QDir dir(QDir(root).filePath(folder));
+        for (const QString& name : dir.entryList({QStringLiteral("*.gif")}, QDir::Files, QDir::Name))
+            files << folder + QLatin1Char('/') + name;
+    }
+    return files;
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(ShapePictures, EveryPictureDecodesFitsAndShowsSomething)
+{
+    const QStringList files = pictureFiles(sourceImages);
+    ASSERT_EQ(files.size(), 35 + 3);
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        const Decoded picture = decode(QDir(sourceImages).filePath(file));
+        ASSERT_TRUE(picture.ok) << picture.error.toStdString();
+        EXPECT_GT(picture.width, 0);
+        EXPECT_GT(picture.height, 0);
+        EXPECT_LE(picture.width, 300);
+        EXPECT_LE(picture.height, 300);
+        EXPECT_GT(picture.colours, 2);
+        EXPECT_GT(picture.inkShare, 0.03);
+        EXPECT_LT(picture.inkShare, 0.97);
+    }
+}
+
+TEST(ShapePictures, IconAndCopyButtonsHaveTheirSizes)
+{
+    const struct {
+        const char* file;
+        int size;
+    } expected[] = {{"ui/kolvent.gif", 64}, {"ui/copy_volume.gif", 14}, {"ui/copy_area.gif", 14}};
+    for (const auto& row : expected) {
+        SCOPED_TRACE(row.file);
+        const Decoded picture = decode(QDir(sourceImages).filePath(QLatin1String(row.file)));
+        ASSERT_TRUE(picture.ok) << picture.error.toStdString();
+        EXPECT_EQ(picture.width, row.size);
+        EXPECT_EQ(picture.height, row.size);
+    }
+    EXPECT_NE(contents(QDir(sourceImages).filePath(QStringLiteral("ui/copy_volume.gif"))),
+              contents(QDir(sourceImages).filePath(QStringLiteral("ui/copy_area.gif"))));
+}
+
+TEST(ShapePictures, ToolTableNamesThirtyFiveShapesEachWithItsPicture)
+{
+    const std::vector<ToolEntry> table = toolTable();
+    ASSERT_EQ(table.size(), 35u);
+    QSet<QString> ids, files;
+    int flat = 0;
+    for (const ToolEntry& entry : table) {
+        SCOPED_TRACE(entry.id.toStdString());
+        ids.insert(entry.id);
+        files.insert(entry.group + QLatin1Char('/') + entry.file);
+        flat += entry.group == QLatin1String("flat") ? 1 : 0;
+        EXPECT_TRUE(entry.group == QLatin1String("flat") || entry.group == QLatin1String("solid"));
+        EXPECT_TRUE(QFile::exists(QDir(sourceImages).filePath(entry.group + QLatin1Char('/') + entry.file)));
+    }
+    EXPECT_EQ(ids.size(), 35);
+    EXPECT_EQ(files.size(), 35);
+    EXPECT_EQ(flat, 14);
+}
+
+TEST(ShapePictures, EveryRegisteredShapeHasItsPictureInItsGroupFolder)
+{
+    TPrimitivesLibrary library;
+    registerCatalogue(library);
+    const std::vector<ToolEntry> table = toolTable();
+    for (const auto& [id, shape] : library.shapesById()) {
+        SCOPED_TRACE(id.toStdString());
+        // The round cone names no picture of its own; the solid catalogue gives it one.
+        const QString image = id == QLatin1String("cone:round") ? QStringLiteral("cone_round.gif") : shape->getImage();
+        ASSERT_FALSE(image.isEmpty());
+        const QString group = shape->getGroup();
+        ASSERT_TRUE(group == QLatin1String("flat") || group == QLatin1String("solid"));
+        EXPECT_TRUE(QFile::exists(QDir(sourceImages).filePath(group + QLatin1Char('/') + image)));
+        const auto drawn = std::find_if(table.begin(), table.end(), [&](const ToolEntry& entry) {
+            return entry.id == id && entry.group == group && entry.file == image;
+        });
+        EXPECT_NE(drawn, table.end()) << "the picture tool does not draw this shape's picture";
+    }
+}
+
+TEST(ShapePictures, ToolDrawsTheSameBytesTwiceAndMatchesTheKeptPictures)
+{
+    QTemporaryDir first, second;
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    const QString sheet = first.filePath(QStringLiteral("sheet.png"));
+    QString failure = runTool({first.filePath(QStringLiteral("img")), sheet});
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    failure = runTool({second.filePath(QStringLiteral("img"))});
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    EXPECT_TRUE(QFile::exists(sheet));
+
+    const QStringList drawn = pictureFiles(first.filePath(QStringLiteral("img")));
+    ASSERT_EQ(drawn.size(), 35 + 3);
+    EXPECT_EQ(drawn, pictureFiles(second.filePath(QStringLiteral("img"))));
+    EXPECT_EQ(drawn, pictureFiles(sourceImages));
+    for (const QString& file : drawn) {
+        SCOPED_TRACE(file.toStdString());
+        const QByteArray bytes = contents(QDir(first.filePath(QStringLiteral("img"))).filePath(file));
+        EXPECT_FALSE(bytes.isEmpty());
+        EXPECT_EQ(bytes, contents(QDir(second.filePath(QStringLiteral("img"))).filePath(file)));
+        // The kept pictures are the tool's current drawings: redraw after changing it.
+        EXPECT_EQ(bytes, contents(QDir(sourceImages).filePath(file)));
+    }
+}
+
+TEST(ShapePictures, ToolRejectsAMissingFolderArgument)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(KOLVENT_PICTURES_TOOL), QStringList());
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_NE(tool.exitCode(), 0);
+}
