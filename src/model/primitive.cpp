@@ -7,6 +7,7 @@
 
 #include <libxml/tree.h>
 
+#include <limits>
 #include <optional>
 
 bool TPrimitive::init()
@@ -77,7 +78,16 @@ void TPrimitive::hideVar(const QString& name)
 
 double TPrimitive::getVar(const QString& name) const
 {
-    return readDecimal(m_vars->getString(name), DecimalSeparator).value_or(0.0);
+    const QString text = m_vars->getString(name);
+    // A derived value that could not be computed was stored as "nan" or "inf";
+    // it must reach the calculator as such, not as a plausible 0.
+    if (text == QLatin1String("nan") || text == QLatin1String("-nan"))
+        return std::numeric_limits<double>::quiet_NaN();
+    if (text == QLatin1String("inf"))
+        return std::numeric_limits<double>::infinity();
+    if (text == QLatin1String("-inf"))
+        return -std::numeric_limits<double>::infinity();
+    return readDecimal(text, DecimalSeparator).value_or(0.0);
 }
 
 bool TPrimitive::isInputVar(const QString& name) const
@@ -134,6 +144,18 @@ std::optional<QString> attribute(const xmlNode* node, const char* name)
 
 } // namespace
 
+bool isPlainFileName(const QString& name)
+{
+    if (name.isEmpty() || name == QLatin1String(".") || name.contains(QLatin1String("..")))
+        return false;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.unicode() < 0x20
+            || c.unicode() == 0x7f)
+            return false;
+    }
+    return true;
+}
+
 bool TPrimitive::loadFromXml(const xmlNode* element)
 {
     if (!element || !hasName(element, "shape"))
@@ -148,8 +170,9 @@ bool TPrimitive::loadFromXml(const xmlNode* element)
             if (title && language)
                 setTitle(*title, *language);
         } else if (hasName(child, "image")) {
+            // A name that could reach outside the picture folders means no picture.
             if (const auto image = attribute(child, "name"))
-                setImage(*image);
+                setImage(isPlainFileName(*image) ? *image : QString());
         }
     }
     return true;

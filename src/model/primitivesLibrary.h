@@ -37,6 +37,8 @@ public:
     void loadCategories(const QString& path);
 
     const TNameList& shapesById() const { return m_shapesById; }
+    // The prototypes in the order in which they were registered.
+    const std::vector<std::unique_ptr<TPrimitive>>& prototypes() const { return m_prototypes; }
     // Group id, then category id, then language code; the title is the node text.
     IMultiArray categoryTitles() const { return m_categoryTitles; }
 
