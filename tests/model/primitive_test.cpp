@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <clocale>
+
 namespace {
 
 // A flat shape whose variable names are chosen by its maker, as a solid's part.
@@ -145,6 +148,17 @@ TEST(TPrimitive, ValuesTravelAsTextWithFifteenDigitsAndTheSeparatorInForce)
     EXPECT_EQ(shape->getVar("a"), 0.0) << "stored under the other separator";
     shape->setVar("a", 2.5);
     EXPECT_EQ(shape->getVar("a"), 2.5);
+}
+
+TEST(TPrimitive, AValueThatCouldNotBeComputedReadsBackAsSuch)
+{
+    auto shape = create<TTestSide>();
+    shape->setVar("a", std::nan(""));
+    EXPECT_TRUE(std::isnan(shape->getVar("a")));
+    shape->setVar("a", -HUGE_VAL);
+    EXPECT_EQ(shape->getVar("a"), -HUGE_VAL);
+    shape->setVar("a", HUGE_VAL);
+    EXPECT_EQ(shape->getVar("a"), HUGE_VAL);
 }
 
 TEST(TPrimitive, ValuesAreStoredWithoutTheProcessLocale)
