@@ -131,6 +131,15 @@ double TriangleAreaByHeight(double b, double h)
     return b * h / 2;
 }
 
+double TriangleHeight(double a, double b, double c)
+{
+    const double a2 = a * a;
+    const double c2 = c * c;
+    const double projection = (c2 + a2 - b * b) / (2 * a);
+    const double radicand = c2 - projection * projection;
+    return radicand < 0 ? 0 : std::sqrt(radicand);
+}
+
 double PentagonArea(double a)
 {
     return static_cast<double>((0.25L * a * a) * std::sqrt(10 * std::sqrt(5.0L) + 25));

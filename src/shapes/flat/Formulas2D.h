@@ -38,6 +38,9 @@ double TrianglePerimeter(double a, double b, double c);
 // Heron; 0 for sides that do not close and for a degenerate triple.
 double TriangleArea(double a, double b, double c);
 double TriangleAreaByHeight(double b, double h);
+// Height onto side a of the triangle a, b, c, from the projection of c onto a.
+// Rounding on a degenerate triangle can leave the radicand below zero: 0 then.
+double TriangleHeight(double a, double b, double c);
 
 // Area of the regular n-gon of side a; 0 for n outside 3..12.
 double PolygonRegularArea(int n, double a);

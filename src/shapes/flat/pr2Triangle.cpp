@@ -5,18 +5,6 @@
 
 #include <cmath>
 
-namespace {
-
-// Height from the side squared and the projection onto the base. Rounding on a
-// degenerate triangle can leave the radicand a hair below zero: that height is 0.
-double heightOf(double sideSquared, double projection)
-{
-    const double radicand = sideSquared - projection * projection;
-    return radicand < 0 ? 0 : std::sqrt(radicand);
-}
-
-} // namespace
-
 bool T2DTriangular::init()
 {
     const bool result = T2DPrimitive::init();
@@ -57,17 +45,13 @@ void T2DTriangle::setVar(const QString& name, double value)
     const double a = getVar(m_a);
     const double b = getVar(m_b);
     const double c = getVar(m_c);
-    const double a2 = a * a;
-    const double b2 = b * b;
-    const double c2 = c * c;
     double ha = 0;
     double hb = 0;
     double hc = 0;
     if (TriangleTest(a, b, c) && a * b * c != 0) {
-        // Each height stands on the projection of the next side onto its base.
-        ha = heightOf(c2, (c2 + a2 - b2) / (2 * a));
-        hb = heightOf(a2, (a2 + b2 - c2) / (2 * b));
-        hc = heightOf(b2, (b2 + c2 - a2) / (2 * c));
+        ha = TriangleHeight(a, b, c);
+        hb = TriangleHeight(b, c, a);
+        hc = TriangleHeight(c, a, b);
     }
     TPrimitive::setVar(m_ha, ha);
     TPrimitive::setVar(m_hb, hb);
