@@ -78,10 +78,16 @@ QString formatFixed(double value, int decimals, QChar separator)
     if (!std::isfinite(value))
         return {};
     char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                      std::clamp(decimals, 0, 15));
     if (result.ec != std::errc())
         return {};
-    return withSeparator(buffer, result.ptr, separator);
+    // A value that rounds to zero is shown as zero, never as "-0.00".
+    const char* begin = buffer;
+    const char* end = result.ptr;
+    if (*begin == '-' && std::all_of(begin + 1, end, [](char c) { return c == '0' || c == '.'; }))
+        ++begin;
+    return withSeparator(begin, end, separator);
 }
 
 std::optional<double> readDecimal(const QString& text, QChar separator)

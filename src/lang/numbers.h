@@ -10,8 +10,8 @@
 // Shortest general form with at most 15 significant digits ("%.15g"), written
 // with the given separator. Not-finite values give "nan", "inf" or "-inf".
 QString generalText(double value, QChar separator);
-// Fixed-point form with the given decimals (0..15); empty for a value that is
-// not finite.
+// Fixed-point form with the given decimals (clamped to 0..15); empty for a
+// value that is not finite. A value that rounds to zero has no minus sign.
 QString formatFixed(double value, int decimals, QChar separator);
 
 // Strict decimal reader: optional blanks, optional sign, digits with at most one

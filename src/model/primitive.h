@@ -70,6 +70,10 @@ private:
     IStringArray m_titles;
 };
 
+// True for a bare file name: not empty, no path separator, no "..", no scheme
+// or drive (":"), no control character. Pictures are opened only by such names.
+bool isPlainFileName(const QString& name);
+
 // Every shape, prototype or part, is made here: the constructor only stores the
 // variable names, then the virtual init runs and sees them.
 template <class T, class... Args>
