@@ -1,13 +1,22 @@
 // SPDX-License-Identifier: MIT
+#include "model/messages.h"
 #include "model/primitivesLibrary.h"
 #include "shapes/catalogue.h"
 #include "ui/main_window.h"
+#include "ui/uiFont.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    applyInterfaceFont();
+    setMessageHook([](const QString& text) {
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kolvent"), text, QMessageBox::Ok,
+            QApplication::activeWindow());
+        box.exec();
+    });
     registerCatalogue(PrimitivesLibrary);
     TfrmMain window;
     window.show();

@@ -1,9 +1,216 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main_window.h"
 
-TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent)
+#include "lang/language.h"
+#include "lang/settings.h"
+#include "model/primitivesLibrary.h"
+#include "ui/about.h"
+#include "ui/categories.h"
+#include "ui/settingsDialog.h"
+#include "ui/shapeCalculator.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+constexpr int FrameLeft = 4;
+constexpr int FrameTop = 4;
+}
+
+TfrmMain::TfrmMain(const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent)
+    , m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Kolvent"));
-    resize(484, 360);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    createMenus();
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+    m_frShapeCalculator = new TfrShapeCalculator(m_client, m_programFolder);
+    formCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("mnuMain"));
+    bar->setNativeMenuBar(false);
+
+    m_itmSettings = bar->addAction(QStringLiteral("Settings"));
+    m_itmSettings->setObjectName(QStringLiteral("itmSettings"));
+    connect(m_itmSettings, &QAction::triggered, this, &TfrmMain::itmSettingsClick);
+
+    m_itmView = bar->addMenu(QStringLiteral("View"));
+    m_itmView->setObjectName(QStringLiteral("itmView"));
+    auto* radioGroup = new QActionGroup(this);
+    radioGroup->setExclusive(true);
+    auto addRadio = [&](const QString& name, const QString& caption) {
+        QAction* item = m_itmView->addAction(caption);
+        item->setObjectName(name);
+        item->setCheckable(true);
+        radioGroup->addAction(item);
+        return item;
+    };
+    m_itmViewFlatAll = addRadio(QStringLiteral("itmViewFlatAll"), QStringLiteral("Flat shapes..."));
+    connect(m_itmViewFlatAll, &QAction::triggered, this, &TfrmMain::itmViewFlatAllClick);
+    m_itmViewFlatCategories = addRadio(QStringLiteral("itmViewFlatCategories"), QStringLiteral("Flat shapes categories..."));
+    connect(m_itmViewFlatCategories, &QAction::triggered, this, &TfrmMain::itmViewFlatCategoriesClick);
+    m_itmView->addSeparator()->setObjectName(QStringLiteral("N1"));
+    m_itmViewSolidAll = addRadio(QStringLiteral("itmViewSolidAll"), QStringLiteral("Solid shapes..."));
+    connect(m_itmViewSolidAll, &QAction::triggered, this, &TfrmMain::itmViewSolidAllClick);
+    m_itmViewSolidCategories = addRadio(QStringLiteral("itmViewSolidCategories"), QStringLiteral("Solid shapes categories..."));
+    connect(m_itmViewSolidCategories, &QAction::triggered, this, &TfrmMain::itmViewSolidCategoriesClick);
+    m_itmViewCompound = addRadio(QStringLiteral("itmViewCompound"), QStringLiteral("Compound shapes"));
+    m_itmViewCompound->setVisible(false);
+
+    m_itmHelp = bar->addMenu(QStringLiteral("&Help"));
+    m_itmHelp->setObjectName(QStringLiteral("itmHelp"));
+    m_itmHelpAbout = m_itmHelp->addAction(QStringLiteral("About..."));
+    m_itmHelpAbout->setObjectName(QStringLiteral("itmHelpAbout"));
+    connect(m_itmHelpAbout, &QAction::triggered, this, &TfrmMain::itmHelpAboutClick);
+}
+
+void TfrmMain::formCreate()
+{
+    m_frShapeCalculator->move(FrameLeft, FrameTop);
+    m_language = QStringLiteral("en");
+    m_langsFolder = QDir(m_programFolder).filePath(QStringLiteral("langs")) + QLatin1Char('/');
+    m_filePrefix = QStringLiteral("kolvent.");
+    loadLanguage(languageFile(m_language), QStringLiteral("DEFAULT"));
+    PrimitivesLibrary.loadShapeNames(m_langsFolder + QStringLiteral("flat.xml"));
+    PrimitivesLibrary.loadShapeNames(m_langsFolder + QStringLiteral("solid.xml"));
+    PrimitivesLibrary.loadCategories(m_langsFolder + QStringLiteral("categories.xml"));
+    m_frShapeCalculator->initialize(QStringLiteral("img"), m_language,
+        [this](TfrShapeCalculator* sender) { frameWidthChanged(sender); });
+    rebuildCategories(QStringLiteral("solid"));
+    m_viewGroup = QStringLiteral("solid");
+    m_itmViewSolidAll->setChecked(true);
+    m_frShapeCalculator->showGroup(QStringLiteral("solid"));
+}
+
+QString TfrmMain::languageFile(const QString& code) const
+{
+    return m_langsFolder + m_filePrefix + code;
+}
+
+void TfrmMain::rebuildCategories(const QString& group)
+{
+    m_categories.reset();
+    m_categories = std::make_unique<TfrmCategories>(this);
+    m_categories->fillCategories(PrimitivesLibrary.categoryTitles()->child(group), m_language,
+        languageFile(m_language));
+}
+
+void TfrmMain::viewAll(const QString& group, QAction* item)
+{
+    if (m_viewGroup != group)
+        rebuildCategories(group);
+    m_viewGroup = group;
+    item->setChecked(true);
+    if (m_frShapeCalculator->showGroup(group))
+        m_frShapeCalculator->pickShape();
+}
+
+void TfrmMain::viewCategories(const QString& group, QAction* item)
+{
+    if (m_viewGroup != group)
+        rebuildCategories(group);
+    m_viewGroup = group;
+    item->setChecked(true);
+    if (m_categories->exec() != QDialog::Accepted)
+        return;
+    if (m_frShapeCalculator->showCategories(group, m_categories->checkedCategories()))
+        m_frShapeCalculator->pickShape();
+}
+
+void TfrmMain::itmViewFlatAllClick()
+{
+    viewAll(QStringLiteral("flat"), m_itmViewFlatAll);
+}
+
+void TfrmMain::itmViewFlatCategoriesClick()
+{
+    viewCategories(QStringLiteral("flat"), m_itmViewFlatCategories);
+}
+
+void TfrmMain::itmViewSolidAllClick()
+{
+    viewAll(QStringLiteral("solid"), m_itmViewSolidAll);
+}
+
+void TfrmMain::itmViewSolidCategoriesClick()
+{
+    viewCategories(QStringLiteral("solid"), m_itmViewSolidCategories);
+}
+
+void TfrmMain::itmSettingsClick()
+{
+    TfrmSettings dialog(this);
+    dialog.translate();
+    if (dialog.exec() == QDialog::Accepted) {
+        applySettings();
+        m_frShapeCalculator->btnCalculateClick();
+    }
+}
+
+void TfrmMain::applySettings()
+{
+    CalcPrecision = OptPrecision;
+    setLanguage(OptLanguage);
+}
+
+void TfrmMain::setLanguage(const QString& code)
+{
+    m_language = code;
+    OptLanguage = code;
+    loadLanguage(languageFile(code), QStringLiteral("DEFAULT"));
+    m_frShapeCalculator->translate(code);
+    if (m_categories)
+        m_categories->translate(code);
+    m_itmHelp->setTitle(langText(QStringLiteral("mnuHelp")));
+    m_itmHelpAbout->setText(langText(QStringLiteral("mnuHelpAbout")));
+    m_itmSettings->setText(langText(QStringLiteral("mnuSettings")));
+    m_itmView->setTitle(langText(QStringLiteral("mnuView")));
+    m_itmViewFlatAll->setText(langText(QStringLiteral("mnuViewFlatAll")));
+    m_itmViewFlatCategories->setText(langText(QStringLiteral("mnuViewFlatCategories")));
+    m_itmViewSolidAll->setText(langText(QStringLiteral("mnuViewSolidAll")));
+    m_itmViewSolidCategories->setText(langText(QStringLiteral("mnuViewSolidCategories")));
+}
+
+void TfrmMain::frameWidthChanged(TfrShapeCalculator* sender)
+{
+    const int width = 2 * sender->x() + sender->width();
+    const int clientHeight = FrameTop + sender->height() + FrameTop;
+    m_client->setFixedSize(width, clientHeight);
+    setFixedSize(width, menuBar()->sizeHint().height() + clientHeight);
+}
+
+void TfrmMain::itmHelpAboutClick()
+{
+    if (!m_about)
+        m_about = new TfrmAbout(QDir(m_programFolder).filePath(QStringLiteral("img/ui/kolvent.gif")), this);
+    m_about->exec();
+}
+
+void TfrmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_centred)
+        return;
+    m_centred = true;
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
 }

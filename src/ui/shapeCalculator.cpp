@@ -1,0 +1,662 @@
+// SPDX-License-Identifier: MIT
+#include "ui/shapeCalculator.h"
+
+#include "lang/language.h"
+#include "lang/numbers.h"
+#include "lang/settings.h"
+#include "model/messages.h"
+#include "model/primitive2D.h"
+#include "model/primitive3D.h"
+#include "model/primitiveCompound.h"
+#include "ui/fieldChecks.h"
+#include "ui/gifImage.h"
+#include "ui/selectImage.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr int PictureSize = 300;
+constexpr int RowStep = 18;
+constexpr int FirstRowTop = 8;
+const QColor ResultColour(0x00, 0x00, 0x80);
+
+QString textOr(const QString& key, const QString& fallback)
+{
+    const QString text = langText(key);
+    return text.isEmpty() ? fallback : text;
+}
+
+// The label keeps its full text; a text wider than the room left is drawn in a
+// smaller type rather than running under the copy buttons.
+void fitLabel(QLabel* label, const QString& text, int room)
+{
+    QFont font = label->parentWidget()->font();
+    label->setText(text);
+    label->setToolTip(text);
+    const int normalSize = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height() - 2;
+    for (int size = normalSize; size >= 7; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room)
+            break;
+    }
+    label->setFont(font);
+    label->adjustSize();
+    if (label->width() > room)
+        label->resize(room, label->height());
+}
+
+void setNavy(QLabel* label)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ResultColour);
+    label->setPalette(palette);
+}
+
+QScrollArea* makeBox(QWidget* parent, const QString& name, const QRect& geometry, QWidget** inner)
+{
+    auto* box = new QScrollArea(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setWidgetResizable(false);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    *inner = new QWidget;
+    (*inner)->setObjectName(name + QStringLiteral("Content"));
+    box->setWidget(*inner);
+    (*inner)->resize(box->viewport()->size());
+    return box;
+}
+
+// Makes the inner widget of a box tall enough for its rows, so the box scrolls
+// only when they do not fit.
+void fitContents(QScrollArea* box, QWidget* inner)
+{
+    int bottom = 0;
+    for (const QWidget* child : inner->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        bottom = std::max(bottom, child->geometry().bottom() + 1);
+    const int height = std::max(bottom + FirstRowTop, box->maximumViewportSize().height());
+    const bool scrolls = height > box->maximumViewportSize().height();
+    int width = box->maximumViewportSize().width();
+    if (scrolls)
+        width -= box->verticalScrollBar()->sizeHint().width();
+    inner->resize(width, scrolls ? height : box->maximumViewportSize().height());
+}
+
+// Headline results by the shape's group; none for a group without them.
+std::optional<std::pair<double, double>> headlineValues(const TPrimitive* shape)
+{
+    const QString group = shape->getGroup();
+    if (group == QLatin1String("flat")) {
+        if (const auto* flat = dynamic_cast<const T2DPrimitive*>(shape))
+            return std::pair(flat->getMeasure(), flat->getArea());
+    } else if (group == QLatin1String("solid")) {
+        if (const auto* solid = dynamic_cast<const T3DPrimitive*>(shape))
+            return std::pair(solid->getMeasure(), solid->getArea());
+    } else if (group == QLatin1String("compound")) {
+        if (const auto* compound = dynamic_cast<const TPrimitiveCompound*>(shape))
+            return std::pair(compound->getMeasure(), compound->getArea());
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TBusyCursor::TBusyCursor()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+TBusyCursor::~TBusyCursor()
+{
+    QApplication::restoreOverrideCursor();
+}
+
+TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFolder)
+    : QWidget(parent)
+    , m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : programFolder)
+    , m_inputSeparator(DecimalSeparator)
+{
+    setObjectName(QStringLiteral("frShapeCalculator"));
+    setFixedSize(NarrowWidth, FrameHeight);
+
+    m_imgShape = new QLabel(this);
+    m_imgShape->setObjectName(QStringLiteral("imgShape"));
+    m_imgShape->setGeometry(4, 8, PictureSize, PictureSize);
+    m_imgShape->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_imgShape->setCursor(Qt::PointingHandCursor);
+    m_imgShape->setToolTip(QStringLiteral("Click here to select a shape"));
+    m_imgShape->installEventFilter(this);
+
+    m_lblNoImage = new QLabel(QStringLiteral("NO IMAGE"), m_imgShape);
+    m_lblNoImage->setObjectName(QStringLiteral("lblNoImage"));
+    QFont noImageFont = font();
+    noImageFont.setBold(true);
+    noImageFont.setPointSize(16);
+    m_lblNoImage->setFont(noImageFont);
+    QPalette silver = m_lblNoImage->palette();
+    silver.setColor(QPalette::WindowText, QColor(0xC0, 0xC0, 0xC0));
+    m_lblNoImage->setPalette(silver);
+    m_lblNoImage->setCursor(Qt::PointingHandCursor);
+    m_lblNoImage->move(90, 120);
+    m_lblNoImage->hide();
+    m_lblNoImage->installEventFilter(this);
+
+    m_lblSelShape = new QLabel(QStringLiteral("Click here to select a shape"), m_imgShape);
+    m_lblSelShape->setObjectName(QStringLiteral("lblSelShape"));
+    QFont promptFont = font();
+    promptFont.setBold(true);
+    m_lblSelShape->setFont(promptFont);
+    QPalette grey = m_lblSelShape->palette();
+    grey.setColor(QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    m_lblSelShape->setPalette(grey);
+    m_lblSelShape->setCursor(Qt::PointingHandCursor);
+    m_lblSelShape->move(64, 128);
+    m_lblSelShape->hide();
+    m_lblSelShape->installEventFilter(this);
+
+    m_lblShapeName = new QLabel(QStringLiteral("shape"), this);
+    m_lblShapeName->setObjectName(QStringLiteral("lblShapeName"));
+    QFont boldFont = font();
+    boldFont.setBold(true);
+    m_lblShapeName->setFont(boldFont);
+    m_lblShapeName->move(312, 8);
+
+    m_scrVars = makeBox(this, QStringLiteral("scrVars"), QRect(312, 24, 157, 217), &m_varsBox);
+
+    m_btnCalculate = new QPushButton(QStringLiteral("Calculate"), this);
+    m_btnCalculate->setObjectName(QStringLiteral("btnCalculate"));
+    m_btnCalculate->setGeometry(312, 243, 157, 24);
+    m_btnCalculate->setFocusPolicy(Qt::NoFocus);
+    connect(m_btnCalculate, &QPushButton::clicked, this, &TfrShapeCalculator::btnCalculateClick);
+
+    m_lblVol = new QLabel(QStringLiteral("Volume"), this);
+    m_lblVol->setObjectName(QStringLiteral("lblVol"));
+    m_lblVol->move(312, 274);
+    m_lblVolValue = new QLabel(QStringLiteral("0.0"), this);
+    m_lblVolValue->setObjectName(QStringLiteral("lblVolValue"));
+    m_lblVolValue->move(368, 274);
+    setNavy(m_lblVolValue);
+
+    m_lblArea = new QLabel(QStringLiteral("Area"), this);
+    m_lblArea->setObjectName(QStringLiteral("lblArea"));
+    m_lblArea->move(312, 290);
+    m_lblAreaValue = new QLabel(QStringLiteral("0.0"), this);
+    m_lblAreaValue->setObjectName(QStringLiteral("lblAreaValue"));
+    m_lblAreaValue->move(368, 290);
+    setNavy(m_lblAreaValue);
+
+    const QString uiImages = QDir(m_programFolder).filePath(QStringLiteral("img/ui/"));
+    auto makeCopyButton = [&](const QString& name, const QString& hint, const QString& picture, int top) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(name);
+        button->setGeometry(455, top, 14, 14);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setToolTip(hint);
+        button->setIconSize(QSize(12, 12));
+        if (const auto icon = loadGifImage(uiImages + picture))
+            button->setIcon(QIcon(QPixmap::fromImage(*icon)));
+        else
+            button->setText(QStringLiteral("⧉"));
+        return button;
+    };
+    m_btnCopyVolume = makeCopyButton(QStringLiteral("btnCopyVolume"),
+        QStringLiteral("Copy volume value to clipboard"), QStringLiteral("copy_volume.gif"), 274);
+    connect(m_btnCopyVolume, &QToolButton::clicked, this, &TfrShapeCalculator::btnCopyVolumeClick);
+    m_btnCopyArea = makeCopyButton(QStringLiteral("btnCopyArea"),
+        QStringLiteral("Copy area value to clipboard"), QStringLiteral("copy_area.gif"), 290);
+    connect(m_btnCopyArea, &QToolButton::clicked, this, &TfrShapeCalculator::btnCopyAreaClick);
+
+    m_btnMoreInfo = new QPushButton(QStringLiteral("More info >>"), this);
+    m_btnMoreInfo->setObjectName(QStringLiteral("btnMoreInfo"));
+    m_btnMoreInfo->setGeometry(312, 308, 157, 20);
+    m_btnMoreInfo->setFlat(true);
+    m_btnMoreInfo->setCheckable(true);
+    m_btnMoreInfo->setFocusPolicy(Qt::NoFocus);
+    connect(m_btnMoreInfo, &QPushButton::clicked, this, &TfrShapeCalculator::btnMoreInfoClick);
+
+    m_scrExtraVars = makeBox(this, QStringLiteral("scrExtraVars"), QRect(478, 24, 133, 284), &m_extraBox);
+    m_scrExtraVars->hide();
+
+    clearView();
+}
+
+TfrShapeCalculator::~TfrShapeCalculator()
+{
+    // The edits must not report a focus loss while the frame is half destroyed.
+    for (QLineEdit* edit : inputEdits())
+        edit->removeEventFilter(this);
+}
+
+bool TfrShapeCalculator::initialize(const QString& imageFolder, const QString& language, WidthChanged onWidthChanged)
+{
+    m_imageFolder = imageFolder;
+    m_groupFolder.clear();
+    m_current = nullptr;
+    m_shapeList.clear();
+    m_group = QStringLiteral("solid");
+    translate(language);
+    m_lblSelShape->show();
+    m_lblNoImage->hide();
+    if (!m_picker)
+        m_picker = new TfrmSelectImage(this);
+    m_onWidthChanged = std::move(onWidthChanged);
+    if (m_btnMoreInfo->isChecked())
+        showExtras();
+    else
+        hideExtras();
+    return true;
+}
+
+void TfrShapeCalculator::translate(const QString& language)
+{
+    m_language = language;
+    m_imgShape->setToolTip(langText(QStringLiteral("selshape")));
+    m_lblSelShape->setText(langText(QStringLiteral("selshape")));
+    m_lblNoImage->setText(langText(QStringLiteral("noimage")));
+    m_btnCalculate->setText(langText(QStringLiteral("calculate")));
+    m_btnMoreInfo->setText(langText(m_btnMoreInfo->isChecked() ? QStringLiteral("hideinfo") : QStringLiteral("moreinfo")));
+    setGroupTexts(m_group);
+    m_lblArea->setText(langText(QStringLiteral("area")));
+    m_lblArea->adjustSize();
+    placeResults();
+    m_btnCopyArea->setToolTip(langText(QStringLiteral("cpyarea")));
+
+    for (QLabel* prompt : {m_lblSelShape, m_lblNoImage}) {
+        prompt->adjustSize();
+        prompt->move((m_imgShape->contentsRect().width() - prompt->width()) / 2, prompt->y());
+    }
+
+    // The rows are rebuilt for the new texts; what the user typed stays, written
+    // with the separator now in force.
+    std::vector<std::pair<QString, QString>> typed;
+    for (const QLineEdit* edit : inputEdits()) {
+        QString text = edit->text();
+        if (m_inputSeparator != DecimalSeparator) {
+            if (const auto value = readDecimal(text, m_inputSeparator))
+                text = generalText(*value, DecimalSeparator);
+        }
+        typed.emplace_back(edit->objectName(), text);
+    }
+    showShape();
+    for (const auto& [name, text] : typed) {
+        if (auto* edit = m_varsBox->findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly))
+            edit->setText(text);
+    }
+}
+
+// A caption longer than its column (in some languages) pushes both values right.
+void TfrShapeCalculator::placeResults()
+{
+    const int captionsRight = std::max(m_lblVol->geometry().right(), m_lblArea->geometry().right());
+    const int left = std::max(368, captionsRight + 6);
+    m_lblVolValue->move(left, m_lblVolValue->y());
+    m_lblAreaValue->move(left, m_lblAreaValue->y());
+    const int room = m_btnCopyVolume->x() - left - 2;
+    fitLabel(m_lblVolValue, m_lblVolValue->text(), room);
+    fitLabel(m_lblAreaValue, m_lblAreaValue->text(), room);
+}
+
+void TfrShapeCalculator::setGroupTexts(const QString& group)
+{
+    const bool flat = group == QLatin1String("flat");
+    m_lblVol->setText(langText(flat ? QStringLiteral("perimeter") : QStringLiteral("volume")));
+    m_lblVol->adjustSize();
+    placeResults();
+    m_btnCopyVolume->setToolTip(langText(flat ? QStringLiteral("cpyperim") : QStringLiteral("cpyvol")));
+}
+
+bool TfrShapeCalculator::showGroup(const QString& group)
+{
+    const TNameList* shapes = PrimitivesLibrary.getGroupList(group);
+    m_group = group;
+    setGroupTexts(group);
+    m_groupFolder = group == QLatin1String("flat") ? QStringLiteral("flat") : QStringLiteral("solid");
+    m_shapeList.clear();
+    if (shapes) {
+        for (const auto& [id, shape] : *shapes)
+            addSortedUnique(m_shapeList, id, shape);
+    }
+    if (m_shapeList.empty()) {
+        clearView();
+        showMessage(QStringLiteral("There are no shapes in group \"") + group + QLatin1Char('"'));
+    }
+    fillPicker();
+    return !m_shapeList.empty();
+}
+
+bool TfrShapeCalculator::showCategories(const QString& group, const QStringList& categoryKeys)
+{
+    m_shapeList.clear();
+    for (const QString& key : categoryKeys) {
+        if (const TNameList* shapes = PrimitivesLibrary.getCategoryList(key)) {
+            for (const auto& [id, shape] : *shapes)
+                addSortedUnique(m_shapeList, id, shape);
+        }
+    }
+    if (m_shapeList.empty()) {
+        clearView();
+        showMessage(QStringLiteral("There are no shapes in selected categories!"));
+    }
+    m_group = group;
+    setGroupTexts(group);
+    m_groupFolder = group == QLatin1String("flat") ? QStringLiteral("flat") : QStringLiteral("solid");
+    fillPicker();
+    return !m_shapeList.empty();
+}
+
+QString TfrShapeCalculator::picturePath(const TPrimitive* shape) const
+{
+    // A shape without a picture name has no file: the picture folder itself is
+    // not one.
+    if (shape->getImage().isEmpty())
+        return QString();
+    QDir folder(m_programFolder);
+    if (!m_imageFolder.isEmpty())
+        folder.setPath(folder.filePath(m_imageFolder));
+    return QDir(folder.filePath(m_groupFolder)).filePath(shape->getImage());
+}
+
+void TfrShapeCalculator::fillPicker()
+{
+    // Decoding and shrinking the pictures is the slow part of a change of view;
+    // it waits until the picker is opened, with the captions of this moment.
+    m_picker->clearImages();
+    m_pickerCaptions.clear();
+    for (const auto& [id, shape] : m_shapeList) {
+        const QString title = shape->getTitle(m_language);
+        m_pickerCaptions.append(title.isEmpty() ? id : title);
+    }
+    m_pickerFilled = m_shapeList.empty();
+}
+
+void TfrShapeCalculator::completePicker()
+{
+    if (m_pickerFilled)
+        return;
+    m_pickerFilled = true;
+    const TBusyCursor busy;
+    for (int i = 0; i < static_cast<int>(m_shapeList.size()); ++i)
+        m_picker->addImageFile(picturePath(m_shapeList[i].second), i, true, m_pickerCaptions[i], 0xFFFFFFFF);
+    m_picker->arrange();
+}
+
+void TfrShapeCalculator::pickShape()
+{
+    completePicker();
+    // Only a chosen thumbnail changes the shape; closing the picker otherwise
+    // keeps the current shape and what was typed for it.
+    if (m_picker->exec() == QDialog::Accepted)
+        selectShape(m_picker->selectedKey());
+}
+
+void TfrShapeCalculator::selectShape(int index)
+{
+    m_current = index >= 0 && index < static_cast<int>(m_shapeList.size()) ? m_shapeList[index].second : nullptr;
+    showShape();
+}
+
+void TfrShapeCalculator::showShape()
+{
+    clearView();
+    m_lblSelShape->hide();
+    if (!m_current) {
+        m_lblNoImage->hide();
+        m_lblSelShape->show();
+        return;
+    }
+    m_lblShapeName->setText(m_current->getTitle(m_language));
+    m_lblShapeName->adjustSize();
+    buildInputs();
+    buildExtras();
+
+    std::optional<QImage> picture;
+    if (QFileInfo(picturePath(m_current)).isFile())
+        picture = loadGifImage(picturePath(m_current));
+    // A damaged picture file shows as a missing one.
+    if (!picture) {
+        m_lblNoImage->show();
+        return;
+    }
+    m_lblNoImage->hide();
+    QPixmap canvas(PictureSize, PictureSize);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.drawImage((PictureSize - picture->width()) / 2, (PictureSize - picture->height()) / 2, *picture);
+    painter.end();
+    m_imgShape->setPixmap(canvas);
+}
+
+void TfrShapeCalculator::clearView()
+{
+    QPixmap blank(m_imgShape->size());
+    blank.fill(Qt::white);
+    m_imgShape->setPixmap(blank);
+    clearInputs();
+    clearExtras();
+    const int resultRoom = m_btnCopyVolume->x() - m_lblVolValue->x() - 2;
+    fitLabel(m_lblVolValue, resultPlaceholder(), resultRoom);
+    fitLabel(m_lblAreaValue, resultPlaceholder(), resultRoom);
+    m_lblShapeName->clear();
+    m_lblSelShape->show();
+}
+
+void TfrShapeCalculator::clearInputs()
+{
+    for (QWidget* child : m_varsBox->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        child->removeEventFilter(this);
+        delete child;
+    }
+    fitContents(m_scrVars, m_varsBox);
+}
+
+void TfrShapeCalculator::clearExtras()
+{
+    qDeleteAll(m_extraBox->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    fitContents(m_scrExtraVars, m_extraBox);
+}
+
+void TfrShapeCalculator::buildInputs()
+{
+    int y = FirstRowTop;
+    QLineEdit* previous = nullptr;
+    for (int i = 0; i < m_current->varCount(); ++i) {
+        const QString name = m_current->varName(i);
+        if (!m_current->isInputVar(name))
+            continue;
+        auto* label = new QLabel(name, m_varsBox);
+        label->setObjectName(QStringLiteral("lblVar") + name);
+        label->move(8, y + 3);
+        label->adjustSize();
+        label->show();
+
+        auto* edit = new QLineEdit(QStringLiteral("0"), m_varsBox);
+        edit->setObjectName(name);
+        // No taller than a row, so that the frames of neighbouring edits do not overlap.
+        edit->setGeometry(30, y, 60, std::min(edit->sizeHint().height(), RowStep));
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::returnPressed, this, &TfrShapeCalculator::btnCalculateClick);
+        edit->show();
+        if (previous)
+            QWidget::setTabOrder(previous, edit);
+        previous = edit;
+        y += RowStep;
+    }
+    m_inputSeparator = DecimalSeparator;
+    fitContents(m_scrVars, m_varsBox);
+}
+
+void TfrShapeCalculator::buildExtras()
+{
+    int y = FirstRowTop;
+    for (int i = 0; i < m_current->extraVarCount(); ++i) {
+        const QString name = m_current->extraVarName(i);
+        if (!m_current->isExtraVar(name))
+            continue;
+        auto* label = new QLabel(name, m_extraBox);
+        label->setObjectName(QStringLiteral("_lblExtraVar") + name);
+        label->move(8, y + 3);
+        label->adjustSize();
+        label->show();
+
+        auto* value = new QLabel(resultPlaceholder(), m_extraBox);
+        value->setObjectName(name);
+        value->setPalette(m_lblVolValue->palette());
+        value->setGeometry(38, y + 3, 83, label->height());
+        value->show();
+        y += RowStep;
+    }
+    fitContents(m_scrExtraVars, m_extraBox);
+}
+
+QList<QLineEdit*> TfrShapeCalculator::inputEdits() const
+{
+    return m_varsBox->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
+}
+
+QList<QLabel*> TfrShapeCalculator::extraValueLabels() const
+{
+    QList<QLabel*> labels;
+    for (QLabel* label : m_extraBox->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!label->objectName().startsWith(QLatin1Char('_')))
+            labels.append(label);
+    }
+    return labels;
+}
+
+void TfrShapeCalculator::btnCalculateClick()
+{
+    if (!m_current)
+        return;
+    for (QLineEdit* edit : inputEdits()) {
+        if (!checkFloatEdit(edit, edit->objectName(), QStringLiteral("en")))
+            return;
+        m_current->setVar(edit->objectName(), readDecimal(edit->text(), DecimalSeparator).value_or(0.0));
+    }
+    showResults();
+}
+
+void TfrShapeCalculator::editExit(QLineEdit* edit)
+{
+    if (!m_current || !checkFloatEdit(edit, edit->objectName(), QStringLiteral("en")))
+        return;
+    m_current->setVar(edit->objectName(), readDecimal(edit->text(), DecimalSeparator).value_or(0.0));
+    showResults();
+}
+
+void TfrShapeCalculator::showResults()
+{
+    const auto headline = headlineValues(m_current);
+    const QList<QLabel*> extras = extraValueLabels();
+    std::vector<double> extraValues;
+    bool finite = !headline || (std::isfinite(headline->first) && std::isfinite(headline->second));
+    for (const QLabel* label : extras) {
+        extraValues.push_back(m_current->getVar(label->objectName()));
+        finite = finite && std::isfinite(extraValues.back());
+    }
+    // Impossible dimensions (a root of a negative number, an overflow) leave the
+    // last good results on show.
+    if (!finite) {
+        showMessage(textOr(QStringLiteral("invalidshape"),
+            QStringLiteral("The dimensions typed do not give a valid shape.")));
+        return;
+    }
+    const int resultRoom = m_btnCopyVolume->x() - m_lblVolValue->x() - 2;
+    if (headline) {
+        fitLabel(m_lblVolValue, formatResult(headline->first), resultRoom);
+        fitLabel(m_lblAreaValue, formatResult(headline->second), resultRoom);
+    }
+    for (int i = 0; i < extras.size(); ++i) {
+        const int height = extras[i]->height();
+        fitLabel(extras[i], formatResult(extraValues[i]), m_extraBox->width() - extras[i]->x());
+        extras[i]->resize(std::max(extras[i]->width(), 83), height);
+    }
+}
+
+void TfrShapeCalculator::btnCopyVolumeClick()
+{
+    QGuiApplication::clipboard()->setText(m_lblVolValue->text());
+}
+
+void TfrShapeCalculator::btnCopyAreaClick()
+{
+    QGuiApplication::clipboard()->setText(m_lblAreaValue->text());
+}
+
+void TfrShapeCalculator::btnMoreInfoClick()
+{
+    if (m_btnMoreInfo->isChecked()) {
+        m_btnMoreInfo->setText(langText(QStringLiteral("hideinfo")));
+        showExtras();
+    } else {
+        m_btnMoreInfo->setText(langText(QStringLiteral("moreinfo")));
+        hideExtras();
+    }
+}
+
+bool TfrShapeCalculator::extrasShown() const
+{
+    return m_scrExtraVars->isVisibleTo(this);
+}
+
+void TfrShapeCalculator::showExtras()
+{
+    setFixedWidth(WideWidth);
+    m_scrExtraVars->show();
+    if (m_onWidthChanged)
+        m_onWidthChanged(this);
+}
+
+void TfrShapeCalculator::hideExtras()
+{
+    m_scrExtraVars->hide();
+    setFixedWidth(NarrowWidth);
+    if (m_onWidthChanged)
+        m_onWidthChanged(this);
+}
+
+void TfrShapeCalculator::imgShapeClick()
+{
+    pickShape();
+}
+
+bool TfrShapeCalculator::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease
+        && (watched == m_imgShape || watched == m_lblNoImage || watched == m_lblSelShape)) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* widget = static_cast<QWidget*>(watched);
+        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+            imgShapeClick();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // Switching windows or opening a menu is not leaving the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit && edit->parentWidget() == m_varsBox && reason != Qt::ActiveWindowFocusReason
+            && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
+            editExit(edit);
+    }
+    return QWidget::eventFilter(watched, event);
+}

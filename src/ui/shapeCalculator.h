@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+// The calculator frame. The main window chooses which shapes are in view
+// (showGroup, showCategories); the picker hands back a position in ShapeList;
+// that prototype becomes the current shape, whose input and extra variables
+// become rows named after the variables. Calculate and leaving a field write
+// the typed numbers into the prototype and read its results back.
+#pragma once
+
+#include "model/primitivesLibrary.h"
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QToolButton;
+class TfrmSelectImage;
+
+// Busy cursor for the lifetime of the guard.
+class TBusyCursor {
+public:
+    TBusyCursor();
+    ~TBusyCursor();
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
+class TfrShapeCalculator : public QWidget {
+    Q_OBJECT
+public:
+    using WidthChanged = std::function<void(TfrShapeCalculator* sender)>;
+
+    static constexpr int NarrowWidth = 476;
+    static constexpr int WideWidth = 618;
+    static constexpr int FrameHeight = 329;
+
+    // The program folder is the base of every picture path; empty means the
+    // folder of the running executable.
+    explicit TfrShapeCalculator(QWidget* parent = nullptr, const QString& programFolder = QString());
+    ~TfrShapeCalculator() override;
+
+    bool initialize(const QString& imageFolder, const QString& language, WidthChanged onWidthChanged);
+    void translate(const QString& language);
+    bool showGroup(const QString& group);
+    bool showCategories(const QString& group, const QStringList& categoryKeys);
+    void pickShape();
+    void selectShape(int index);
+
+    void btnCalculateClick();
+    void btnCopyVolumeClick();
+    void btnCopyAreaClick();
+    void btnMoreInfoClick();
+
+    TPrimitive* currentShape() const { return m_current; }
+    const TNameList& shapeList() const { return m_shapeList; }
+    QString group() const { return m_group; }
+    // The picker with every thumbnail of the shapes in view.
+    TfrmSelectImage* picker()
+    {
+        completePicker();
+        return m_picker;
+    }
+    bool extrasShown() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void showShape();
+    void clearView();
+    void buildInputs();
+    void buildExtras();
+    void clearInputs();
+    void clearExtras();
+    void fillPicker();
+    void completePicker();
+    void showResults();
+    void showExtras();
+    void hideExtras();
+    void imgShapeClick();
+    void editExit(QLineEdit* edit);
+    void setGroupTexts(const QString& group);
+    void placeResults();
+    QString picturePath(const TPrimitive* shape) const;
+    QList<QLineEdit*> inputEdits() const;
+    QList<QLabel*> extraValueLabels() const;
+
+    QString m_language;
+    QString m_programFolder;
+    QString m_imageFolder;
+    QString m_groupFolder;
+    TPrimitive* m_current = nullptr;
+    TNameList m_shapeList;
+    QString m_group = QStringLiteral("solid");
+    WidthChanged m_onWidthChanged;
+    TfrmSelectImage* m_picker = nullptr;
+    // Captions of the thumbnails still to be made, and whether they are made.
+    QStringList m_pickerCaptions;
+    bool m_pickerFilled = true;
+    // The separator in force when the input fields were last written.
+    QChar m_inputSeparator;
+
+    QLabel* m_imgShape;
+    QLabel* m_lblNoImage;
+    QLabel* m_lblSelShape;
+    QLabel* m_lblShapeName;
+    QScrollArea* m_scrVars;
+    QWidget* m_varsBox;
+    QPushButton* m_btnCalculate;
+    QLabel* m_lblVol;
+    QLabel* m_lblVolValue;
+    QToolButton* m_btnCopyVolume;
+    QLabel* m_lblArea;
+    QLabel* m_lblAreaValue;
+    QToolButton* m_btnCopyArea;
+    QPushButton* m_btnMoreInfo;
+    QScrollArea* m_scrExtraVars;
+    QWidget* m_extraBox;
+};
