@@ -5,6 +5,7 @@
 #include "model/primitivesLibrary.h"
 
 #include "model/messages.h"
+#include "model/xmlNodes.h"
 
 #include <QFile>
 
@@ -116,16 +117,6 @@ QString elementName(const xmlNode* node)
     return QString::fromUtf8(reinterpret_cast<const char*>(node->name));
 }
 
-std::optional<QString> attribute(const xmlNode* node, const char* name)
-{
-    xmlChar* value = xmlGetProp(node, BAD_CAST name);
-    if (!value)
-        return std::nullopt;
-    QString text = QString::fromUtf8(reinterpret_cast<const char*>(value));
-    xmlFree(value);
-    return text;
-}
-
 void warnUnknownTag(const xmlNode* node)
 {
     showMessage(LibraryOrigin + QStringLiteral("WARRNING: Unknown tag <") + elementName(node) + QLatin1Char('>'));
@@ -148,7 +139,7 @@ void TPrimitivesLibrary::loadShapeNames(const QString& path)
             warnUnknownTag(node);
             continue;
         }
-        const std::optional<QString> id = attribute(node, "id");
+        const std::optional<QString> id = attributeText(node, "id");
         if (!id)
             continue;
         TPrimitive* shape = findPrimitive(*id);
@@ -171,7 +162,7 @@ void TPrimitivesLibrary::loadCategories(const QString& path)
     for (const xmlNode* group = xmlDocGetRootElement(document.get())->children; group; group = group->next) {
         if (!isElement(group) || !hasName(group, "group"))
             continue;
-        const std::optional<QString> groupId = attribute(group, "id");
+        const std::optional<QString> groupId = attributeText(group, "id");
         if (!groupId)
             continue;
         if (!m_categoryTitles->find(*groupId))
@@ -184,7 +175,7 @@ void TPrimitivesLibrary::loadCategories(const QString& path)
                 warnUnknownTag(category);
                 continue;
             }
-            const std::optional<QString> categoryId = attribute(category, "id");
+            const std::optional<QString> categoryId = attributeText(category, "id");
             if (!categoryId)
                 continue;
             if (!groupTitles->find(*categoryId))
@@ -193,8 +184,8 @@ void TPrimitivesLibrary::loadCategories(const QString& path)
             for (const xmlNode* name = category->children; name; name = name->next) {
                 if (!isElement(name) || !hasName(name, "name"))
                     continue;
-                const std::optional<QString> language = attribute(name, "lang");
-                const std::optional<QString> title = attribute(name, "title");
+                const std::optional<QString> language = attributeText(name, "lang");
+                const std::optional<QString> title = attributeText(name, "title");
                 if (language && title)
                     titles->child(*language)->setNodeText(*title);
             }

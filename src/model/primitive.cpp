@@ -4,6 +4,7 @@
 #include "lang/numbers.h"
 #include "lang/settings.h"
 #include "model/messages.h"
+#include "model/xmlNodes.h"
 
 #include <libxml/tree.h>
 
@@ -124,26 +125,6 @@ QString TPrimitive::extraVarName(int index) const
     return m_extraVars->keyAt(index).text();
 }
 
-namespace {
-
-bool hasName(const xmlNode* node, const char* name)
-{
-    return node->type == XML_ELEMENT_NODE && xmlStrcmp(node->name, BAD_CAST name) == 0;
-}
-
-// The attribute's value, or nothing when the element lacks it.
-std::optional<QString> attribute(const xmlNode* node, const char* name)
-{
-    xmlChar* value = xmlGetProp(node, BAD_CAST name);
-    if (!value)
-        return std::nullopt;
-    QString text = QString::fromUtf8(reinterpret_cast<const char*>(value));
-    xmlFree(value);
-    return text;
-}
-
-} // namespace
-
 bool isPlainFileName(const QString& name)
 {
     if (name.isEmpty() || name == QLatin1String(".") || name.contains(QLatin1String("..")))
@@ -158,20 +139,20 @@ bool isPlainFileName(const QString& name)
 
 bool TPrimitive::loadFromXml(const xmlNode* element)
 {
-    if (!element || !hasName(element, "shape"))
+    if (!element || !isElementNamed(element, "shape"))
         return false;
-    const std::optional<QString> id = attribute(element, "id");
+    const std::optional<QString> id = attributeText(element, "id");
     if (!id || *id != m_id)
         return false;
     for (const xmlNode* child = element->children; child; child = child->next) {
-        if (hasName(child, "name")) {
-            const auto title = attribute(child, "title");
-            const auto language = attribute(child, "lang");
+        if (isElementNamed(child, "name")) {
+            const auto title = attributeText(child, "title");
+            const auto language = attributeText(child, "lang");
             if (title && language)
                 setTitle(*title, *language);
-        } else if (hasName(child, "image")) {
+        } else if (isElementNamed(child, "image")) {
             // A name that could reach outside the picture folders means no picture.
-            if (const auto image = attribute(child, "name"))
+            if (const auto image = attributeText(child, "name"))
                 setImage(isPlainFileName(*image) ? *image : QString());
         }
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The calculator frame on shapes of its own: rows, calculation, messages,
 // copying, the extra box, the picker's outcome and re-translation.
+#include "modal_dialogs.h"
 #include "lang/language.h"
 #include "lang/settings.h"
 #include "model/messages.h"
@@ -88,33 +89,6 @@ public:
     double getMeasure() const override { return 0; }
     double getArea() const override { return 0; }
 };
-
-// Runs the action on the next modal dialog; one still open 5 s later is
-// rejected and the test fails instead of hanging.
-void onNextModal(std::function<void(QDialog*)> action)
-{
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, action] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            action(dialog);
-            if (dialog->isVisible()) {
-                ADD_FAILURE() << "the modal dialog stayed open";
-                dialog->reject();
-            }
-        } else if (clock->elapsed() < 5000) {
-            return;
-        } else {
-            ADD_FAILURE() << "no modal dialog opened";
-            timer->stop();
-        }
-        timer->deleteLater();
-        delete clock;
-    });
-    timer->start(10);
-}
 
 void doubleClickThumbnail(QDialog* dialog, int key)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The whole program as a user meets it: start-up on a copy of the shipped data,
 // the View menu and the picker, settings, languages and damaged data folders.
+#include "modal_dialogs.h"
 #include "lang/language.h"
 #include "lang/settings.h"
 #include "model/messages.h"
@@ -48,33 +49,6 @@ void copyFolder(const QString& from, const QString& to)
         else
             QFile::copy(entry.filePath(), target);
     }
-}
-
-// Runs the action on the next modal dialog; one still open 5 s later is
-// rejected and the test fails instead of hanging.
-void onNextModal(std::function<void(QDialog*)> action)
-{
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, action] {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            action(dialog);
-            if (dialog->isVisible()) {
-                ADD_FAILURE() << "the modal dialog stayed open";
-                dialog->reject();
-            }
-        } else if (clock->elapsed() < 5000) {
-            return;
-        } else {
-            ADD_FAILURE() << "no modal dialog opened";
-            timer->stop();
-        }
-        timer->deleteLater();
-        delete clock;
-    });
-    timer->start(10);
 }
 
 class MainWindowTest : public ::testing::Test {
