@@ -46,7 +46,11 @@ QImage fitBitmap(const QImage& picture, int boxWidth, int boxHeight)
     outWidth = std::max(outWidth, 1);
     outHeight = std::max(outHeight, 1);
 
-    const QImage source = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // An opaque picture already is premultiplied (alpha 0xFF): share it rather
+    // than copy a canvas that may be 4096 pixels on a side.
+    const QImage source = picture.format() == QImage::Format_RGB32
+        ? picture
+        : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage result(outWidth, outHeight, QImage::Format_ARGB32_Premultiplied);
     if (result.isNull())
         return QImage();
