@@ -32,7 +32,7 @@ struct Frame {
     int transparent = -1;
 };
 
-struct GifSpec {
+struct GifLayout {
     int width = 0;
     int height = 0;
     std::vector<Rgb> globalMap;
@@ -102,18 +102,18 @@ QByteArray lzwData(const std::vector<std::uint8_t>& indices)
     return out;
 }
 
-QByteArray encodeGif(const GifSpec& spec)
+QByteArray encodeGif(const GifLayout& layout)
 {
     QByteArray out("GIF89a");
-    put16(out, spec.width);
-    put16(out, spec.height);
-    const bool global = !spec.globalMap.empty();
-    out.append(static_cast<char>(global ? (0x80 | 0x70 | tableBits(spec.globalMap.size())) : 0x70));
-    out.append(static_cast<char>(spec.background));
+    put16(out, layout.width);
+    put16(out, layout.height);
+    const bool global = !layout.globalMap.empty();
+    out.append(static_cast<char>(global ? (0x80 | 0x70 | tableBits(layout.globalMap.size())) : 0x70));
+    out.append(static_cast<char>(layout.background));
     out.append(static_cast<char>(0));
     if (global)
-        putMap(out, spec.globalMap);
-    for (const Frame& frame : spec.frames) {
+        putMap(out, layout.globalMap);
+    for (const Frame& frame : layout.frames) {
         if (frame.transparent >= 0) {
             out.append("\x21\xF9\x04\x01", 4);
             put16(out, 0);
@@ -187,9 +187,9 @@ protected:
 
 TEST_F(GifImageTest, DecodesFirstFrameWithGlobalMap)
 {
-    GifSpec spec {3, 2, {Red, Green, Blue, Yellow}, 0, {}};
-    spec.frames.push_back(frameOf(0, 0, 3, 2, {0, 1, 2, 3, 2, 1}));
-    const auto image = loadGifImage(write("good.gif", encodeGif(spec)));
+    GifLayout layout {3, 2, {Red, Green, Blue, Yellow}, 0, {}};
+    layout.frames.push_back(frameOf(0, 0, 3, 2, {0, 1, 2, 3, 2, 1}));
+    const auto image = loadGifImage(write("good.gif", encodeGif(layout)));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->size(), QSize(3, 2));
     EXPECT_EQ(image->depth(), 32);
@@ -202,11 +202,11 @@ TEST_F(GifImageTest, DecodesFirstFrameWithGlobalMap)
 
 TEST_F(GifImageTest, InterlacedRowsLandInPlace)
 {
-    GifSpec spec {1, 10, {Red, Green, Blue, Yellow}, 0, {}};
+    GifLayout layout {1, 10, {Red, Green, Blue, Yellow}, 0, {}};
     Frame frame = frameOf(0, 0, 1, 10, {0, 1, 2, 3, 0, 1, 2, 3, 0, 1});
     frame.interlaced = true;
-    spec.frames.push_back(frame);
-    const auto image = loadGifImage(write("interlaced.gif", encodeGif(spec)));
+    layout.frames.push_back(frame);
+    const auto image = loadGifImage(write("interlaced.gif", encodeGif(layout)));
     ASSERT_TRUE(image.has_value());
     const Rgb colours[] = {Red, Green, Blue, Yellow};
     for (int y = 0; y < 10; ++y)
@@ -216,9 +216,9 @@ TEST_F(GifImageTest, InterlacedRowsLandInPlace)
 TEST_F(GifImageTest, FrameIsClippedToCanvasAndRestIsBackground)
 {
     // Screen 4 x 4 with background Blue; a 4 x 4 frame of Red at (2, 2) reaches past it.
-    GifSpec spec {4, 4, {Red, Green, Blue}, 2, {}};
-    spec.frames.push_back(frameOf(2, 2, 4, 4, std::vector<std::uint8_t>(16, 0)));
-    const auto image = loadGifImage(write("clip.gif", encodeGif(spec)));
+    GifLayout layout {4, 4, {Red, Green, Blue}, 2, {}};
+    layout.frames.push_back(frameOf(2, 2, 4, 4, std::vector<std::uint8_t>(16, 0)));
+    const auto image = loadGifImage(write("clip.gif", encodeGif(layout)));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->size(), QSize(4, 4));
     for (int y = 0; y < 4; ++y) {
@@ -233,12 +233,12 @@ TEST_F(GifImageTest, IndexBeyondMapAndTransparentIndexShowBackground)
 {
     // A local map of three colours is padded to four entries on disk, but
     // index 5 lies beyond the table; index 1 is transparent.
-    GifSpec spec {4, 1, {Yellow, Green}, 0, {}};
+    GifLayout layout {4, 1, {Yellow, Green}, 0, {}};
     Frame frame = frameOf(0, 0, 4, 1, {0, 1, 2, 5});
     frame.localMap = {Red, Green, Blue};
     frame.transparent = 1;
-    spec.frames.push_back(frame);
-    const auto image = loadGifImage(write("beyond.gif", encodeGif(spec)));
+    layout.frames.push_back(frame);
+    const auto image = loadGifImage(write("beyond.gif", encodeGif(layout)));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->pixel(0, 0), rgb(Red) | 0xFF000000u);
     EXPECT_EQ(image->pixel(1, 0), rgb(Yellow) | 0xFF000000u);
@@ -248,11 +248,11 @@ TEST_F(GifImageTest, IndexBeyondMapAndTransparentIndexShowBackground)
 
 TEST_F(GifImageTest, LocalMapWithoutGlobalMapDecodesOnWhite)
 {
-    GifSpec spec {2, 1, {}, 0, {}};
+    GifLayout layout {2, 1, {}, 0, {}};
     Frame frame = frameOf(0, 0, 1, 1, {1});
     frame.localMap = {Red, Green};
-    spec.frames.push_back(frame);
-    const auto image = loadGifImage(write("local.gif", encodeGif(spec)));
+    layout.frames.push_back(frame);
+    const auto image = loadGifImage(write("local.gif", encodeGif(layout)));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->pixel(0, 0), rgb(Green) | 0xFF000000u);
     EXPECT_EQ(image->pixel(1, 0), 0xFFFFFFFFu);
@@ -261,10 +261,10 @@ TEST_F(GifImageTest, LocalMapWithoutGlobalMapDecodesOnWhite)
 TEST_F(GifImageTest, OnlyTheFirstFrameIsRead)
 {
     // The second frame is larger than any picture accepted; it is never decoded.
-    GifSpec spec {2, 1, {Red, Green}, 0, {}};
-    spec.frames.push_back(frameOf(0, 0, 2, 1, {1, 0}));
-    spec.frames.push_back(frameOf(0, 0, 5000, 1, std::vector<std::uint8_t>(5000, 0)));
-    const auto image = loadGifImage(write("frames.gif", encodeGif(spec)));
+    GifLayout layout {2, 1, {Red, Green}, 0, {}};
+    layout.frames.push_back(frameOf(0, 0, 2, 1, {1, 0}));
+    layout.frames.push_back(frameOf(0, 0, 5000, 1, std::vector<std::uint8_t>(5000, 0)));
+    const auto image = loadGifImage(write("frames.gif", encodeGif(layout)));
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ(image->pixel(0, 0), rgb(Green) | 0xFF000000u);
     EXPECT_EQ(image->pixel(1, 0), rgb(Red) | 0xFF000000u);
@@ -272,19 +272,19 @@ TEST_F(GifImageTest, OnlyTheFirstFrameIsRead)
 
 TEST_F(GifImageTest, DamagedFilesCannotBeDecoded)
 {
-    GifSpec good {8, 8, {Red, Green}, 0, {}};
+    GifLayout good {8, 8, {Red, Green}, 0, {}};
     good.frames.push_back(frameOf(0, 0, 8, 8, std::vector<std::uint8_t>(64, 1)));
     const QByteArray goodBytes = encodeGif(good);
 
     auto withScreen = [](int w, int h, int frameW, int frameH) {
-        GifSpec spec {w, h, {Red, Green}, 0, {}};
-        spec.frames.push_back(frameOf(0, 0, frameW, frameH,
+        GifLayout layout {w, h, {Red, Green}, 0, {}};
+        layout.frames.push_back(frameOf(0, 0, frameW, frameH,
                                       std::vector<std::uint8_t>(static_cast<std::size_t>(frameW * frameH), 1)));
-        return encodeGif(spec);
+        return encodeGif(layout);
     };
-    GifSpec noMap {2, 2, {}, 0, {}};
+    GifLayout noMap {2, 2, {}, 0, {}};
     noMap.frames.push_back(frameOf(0, 0, 2, 2, {0, 0, 0, 0}));
-    GifSpec noFrame {2, 2, {Red}, 0, {}};
+    GifLayout noFrame {2, 2, {Red}, 0, {}};
 
     QImage png(4, 4, QImage::Format_RGB32);
     png.fill(Qt::red);
