@@ -74,6 +74,31 @@ public:
     double getArea() const override { return getVar(QStringLiteral("s")); }
 };
 
+// A right triangle by hypotenuse c and leg a: its other leg, an extra value,
+// has no value when a is longer than c, while perimeter and area still do.
+class TTestLeg : public T2DPrimitive {
+public:
+    bool init() override
+    {
+        T2DPrimitive::init();
+        setId(QStringLiteral("uitest:leg"));
+        setCategory(QStringLiteral("uitest"));
+        addVar(QStringLiteral("c"));
+        addVar(QStringLiteral("a"));
+        addExtraVar(QStringLiteral("b"));
+        return true;
+    }
+    void setVar(const QString& name, double value) override
+    {
+        T2DPrimitive::setVar(name, value);
+        const double c = getVar(QStringLiteral("c"));
+        const double a = getVar(QStringLiteral("a"));
+        TPrimitive::setVar(QStringLiteral("b"), std::sqrt(c * c - a * a));
+    }
+    double getMeasure() const override { return getVar(QStringLiteral("c")) + getVar(QStringLiteral("a")); }
+    double getArea() const override { return getVar(QStringLiteral("c")) * getVar(QStringLiteral("a")); }
+};
+
 // Fourteen inputs: more rows than the input box shows at once.
 class TTestMany : public T2DPrimitive {
 public:
@@ -111,6 +136,7 @@ protected:
         PrimitivesLibrary.addPrimitive(create<TTestRect>());
         PrimitivesLibrary.addPrimitive(create<TTestRoot>());
         PrimitivesLibrary.addPrimitive(create<TTestMany>());
+        PrimitivesLibrary.addPrimitive(create<TTestLeg>());
         m_previousHook = setMessageHook([this](const QString& text) { messages.append(text); });
         loadLanguage(ProgramFolder + QStringLiteral("/langs/kolvent.en"), QStringLiteral("DEFAULT"));
         frame = std::make_unique<TfrShapeCalculator>(nullptr, ProgramFolder);
@@ -264,8 +290,8 @@ TEST_F(CalculatorTest, EmptyGroupsAndCategoriesAreReported)
     // a shape filed under two checked categories is offered once
     messages.clear();
     EXPECT_TRUE(frame->showCategories(QStringLiteral("solid"), {QStringLiteral("uitest"), QStringLiteral("roots")}));
-    EXPECT_EQ(frame->shapeList().size(), 3u);
-    EXPECT_EQ(frame->picker()->viewer()->items().size(), 3u);
+    EXPECT_EQ(frame->shapeList().size(), 4u);
+    EXPECT_EQ(frame->picker()->viewer()->items().size(), 4u);
     EXPECT_EQ(label(QStringLiteral("lblVol")), langText(QStringLiteral("volume")));
     EXPECT_TRUE(messages.isEmpty());
 }
@@ -295,6 +321,22 @@ TEST_F(CalculatorTest, ResultsThatAreNotNumbersAreRefusedWithAMessage)
         EXPECT_FALSE(label(QString::fromLatin1(name)).contains(QLatin1String("inf"), Qt::CaseInsensitive));
         EXPECT_FALSE(label(QString::fromLatin1(name)).contains(QLatin1String("nan"), Qt::CaseInsensitive));
     }
+}
+
+TEST_F(CalculatorTest, AnExtraValueThatIsNotANumberIsRefusedToo)
+{
+    pick(QStringLiteral("uitest:leg"));
+    type(QStringLiteral("c"), QStringLiteral("5"));
+    type(QStringLiteral("a"), QStringLiteral("3"));
+    calculate();
+    EXPECT_EQ(label(QStringLiteral("b")), QStringLiteral("4.00"));
+
+    messages.clear();
+    type(QStringLiteral("a"), QStringLiteral("6"));
+    calculate();
+    EXPECT_EQ(messages, QStringList{langText(QStringLiteral("invalidshape"))});
+    EXPECT_EQ(label(QStringLiteral("b")), QStringLiteral("4.00"));
+    EXPECT_EQ(label(QStringLiteral("lblVolValue")), QStringLiteral("8.00"));
 }
 
 TEST_F(CalculatorTest, TheMessageHasAnEnglishFallback)
