@@ -43,6 +43,12 @@ T2DPrimitive* T3DPrimitive::getPart(const QString& name) const
     return nullptr;
 }
 
+void T3DPrimitive::storePartArea(const QString& part, const QString& name)
+{
+    if (const T2DPrimitive* found = getPart(part))
+        T3DPrimitive::setVar(name, found->getArea());
+}
+
 T2DPrimitive* T3DPrimitive::getPartAt(int position) const
 {
     if (position < 0 || position >= static_cast<int>(m_parts.size()))

@@ -28,6 +28,9 @@ public:
 protected:
     T3DPrimitive() = default;
 
+    // Stores the area of the named part under the variable, as a derived value.
+    void storePartArea(const QString& part, const QString& name);
+
 private:
     std::vector<std::unique_ptr<T2DPrimitive>> m_parts;
     IIntegerArray m_partIndex;

@@ -94,14 +94,6 @@ bool T3DCone::init()
     return result;
 }
 
-void T3DCone::storeFaceAreas(const QString& base, const QString& lat)
-{
-    if (const T2DPrimitive* part = getPart(QStringLiteral("base")))
-        T3DPrimitive::setVar(base, part->getArea());
-    if (const T2DPrimitive* part = getPart(QStringLiteral("lat_surf")))
-        T3DPrimitive::setVar(lat, part->getArea());
-}
-
 T3DConeRound::T3DConeRound()
     : T3DConeRound(QStringLiteral("l"), QStringLiteral("h"))
 {
@@ -131,7 +123,8 @@ bool T3DConeRound::init()
 void T3DConeRound::setVar(const QString& name, double value)
 {
     T3DCone::setVar(name, value);
-    storeFaceAreas(m_base, m_lat);
+    storePartArea(QStringLiteral("base"), m_base);
+    storePartArea(QStringLiteral("lat_surf"), m_lat);
 }
 
 double T3DConeRound::getMeasure() const
@@ -175,7 +168,8 @@ bool T3DConeElliptic::init()
 void T3DConeElliptic::setVar(const QString& name, double value)
 {
     T3DCone::setVar(name, value);
-    storeFaceAreas(m_base, m_lat);
+    storePartArea(QStringLiteral("base"), m_base);
+    storePartArea(QStringLiteral("lat_surf"), m_lat);
 }
 
 double T3DConeElliptic::getMeasure() const

@@ -58,9 +58,6 @@ public:
 
 protected:
     T3DCone() = default;
-
-    // Stores the areas of the parts "base" and "lat_surf" under the two names.
-    void storeFaceAreas(const QString& base, const QString& lat);
 };
 
 // Base diameter l, height h; shows the base and side areas.

@@ -233,10 +233,8 @@ void T3DSphereCap::setVar(const QString& name, double value)
 {
     T3DSpherical::setVar(name, value);
     T3DPrimitive::setVar(m_r, SphereRadiusByCap(getVar(m_a), getVar(m_h)));
-    if (const T2DPrimitive* base = getPart(QStringLiteral("base")))
-        T3DPrimitive::setVar(m_base, base->getArea());
-    if (const T2DPrimitive* lat = getPart(QStringLiteral("lat_surf")))
-        T3DPrimitive::setVar(m_lat, lat->getArea());
+    storePartArea(QStringLiteral("base"), m_base);
+    storePartArea(QStringLiteral("lat_surf"), m_lat);
 }
 
 double T3DSphereCap::getMeasure() const
