@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Every text the number readers accept must give a finite number that formats
 // as a number again, under both separators.
-#include "lang/numbers.h"
+#include "base/numbers.h"
 
 #include <QString>
 

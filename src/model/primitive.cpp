@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/primitive.h"
 
-#include "lang/numbers.h"
-#include "lang/settings.h"
+#include "base/numbers.h"
+#include "base/settings.h"
 #include "model/messages.h"
 #include "model/xmlNodes.h"
 

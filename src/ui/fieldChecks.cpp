@@ -2,8 +2,8 @@
 #include "ui/fieldChecks.h"
 
 #include "lang/error.h"
-#include "lang/numbers.h"
-#include "lang/settings.h"
+#include "base/numbers.h"
+#include "base/settings.h"
 #include "model/messages.h"
 
 #include <QLineEdit>

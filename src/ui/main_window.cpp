@@ -2,7 +2,7 @@
 #include "ui/main_window.h"
 
 #include "lang/language.h"
-#include "lang/settings.h"
+#include "base/settings.h"
 #include "model/primitivesLibrary.h"
 #include "ui/about.h"
 #include "ui/categories.h"

@@ -3,8 +3,8 @@
 
 #include "lang/error.h"
 #include "lang/language.h"
-#include "lang/numbers.h"
-#include "lang/settings.h"
+#include "base/numbers.h"
+#include "base/settings.h"
 #include "model/messages.h"
 #include "ui/fieldChecks.h"
 #include "ui/uiFont.h"

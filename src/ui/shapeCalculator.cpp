@@ -2,8 +2,8 @@
 #include "ui/shapeCalculator.h"
 
 #include "lang/language.h"
-#include "lang/numbers.h"
-#include "lang/settings.h"
+#include "base/numbers.h"
+#include "base/settings.h"
 #include "model/messages.h"
 #include "model/primitive2D.h"
 #include "model/primitive3D.h"

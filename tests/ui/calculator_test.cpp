@@ -3,7 +3,7 @@
 // copying, the extra box, the picker's outcome and re-translation.
 #include "modal_dialogs.h"
 #include "lang/language.h"
-#include "lang/settings.h"
+#include "base/settings.h"
 #include "model/messages.h"
 #include "model/primitive2D.h"
 #include "model/primitivesLibrary.h"

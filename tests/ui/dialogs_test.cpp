@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The categories dialog, the settings dialog and the About box.
 #include "lang/language.h"
-#include "lang/settings.h"
+#include "base/settings.h"
 #include "model/messages.h"
 #include "ui/about.h"
 #include "ui/categories.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "lang/settings.h"
+#include "base/settings.h"
 #include "message_recorder.h"
 #include "ui/fieldChecks.h"
 

@@ -3,8 +3,8 @@
 // precision field of the settings dialog: each is accepted or refused as the
 // number grammar says, and no label ever shows "nan" or "inf".
 #include "lang/error.h"
-#include "lang/numbers.h"
-#include "lang/settings.h"
+#include "base/numbers.h"
+#include "base/settings.h"
 #include "model/primitivesLibrary.h"
 #include "shapes/catalogue.h"
 #include "ui/settingsDialog.h"

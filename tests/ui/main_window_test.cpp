@@ -3,7 +3,7 @@
 // the View menu and the picker, settings, languages and damaged data folders.
 #include "modal_dialogs.h"
 #include "lang/language.h"
-#include "lang/settings.h"
+#include "base/settings.h"
 #include "model/messages.h"
 #include "model/primitivesLibrary.h"
 #include "shapes/catalogue.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "lang/numbers.h"
+#include "base/numbers.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-#include "lang/numbers.h"
-#include "lang/settings.h"
+#include "base/numbers.h"
+#include "base/settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "lang/settings.h"
+#include "base/settings.h"
 
-#include "lang/numbers.h"
+#include "base/numbers.h"
 
 #include <algorithm>
 
