@@ -2,8 +2,10 @@
 #include "base/numbers.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <system_error>
 
@@ -64,12 +66,46 @@ long long decimalOrder(const std::string& ascii)
     return order + exponent;
 }
 
+// Number of decimals in the exact decimal expansion of a finite double: a
+// binary fraction with k bits after the point has exactly k decimals.
+int exactDecimals(double value)
+{
+    if (value == 0.0)
+        return 0;
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(value), &exponent);
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    return std::max(0, 53 - exponent - std::countr_zero(mantissa));
+}
+
+// Adds one unit of the last digit to the magnitude of a fixed-point text.
+void incrementLastDigit(std::string& text)
+{
+    const std::size_t first = !text.empty() && text[0] == '-' ? 1 : 0;
+    for (std::size_t i = text.size(); i > first; --i) {
+        char& digit = text[i - 1];
+        if (digit == '.')
+            continue;
+        if (digit != '9') {
+            ++digit;
+            return;
+        }
+        digit = '0';
+    }
+    text.insert(first, 1, '1');
+}
+
 } // namespace
 
 QString generalText(double value, QChar separator)
 {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    // Rounded to 15 digits, a value next to the largest double would lie beyond
+    // it and read back as out of range: such a value keeps its shortest exact form.
+    double back = 0.0;
+    if (std::isfinite(value) && std::from_chars(buffer, result.ptr, back).ec != std::errc())
+        result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return withSeparator(buffer, result.ptr, separator);
 }
 
@@ -77,17 +113,71 @@ QString formatFixed(double value, int decimals, QChar separator)
 {
     if (!std::isfinite(value))
         return {};
+    decimals = std::clamp(decimals, 0, 15);
+    // Half a unit of the last decimal is rounded away from zero. The conversion
+    // rounds exact halves to even, and a value is an exact half only when its
+    // binary expansion ends one decimal beyond the last one shown.
+    const bool half = exactDecimals(value) == decimals + 1;
     char buffer[400];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                                      std::clamp(decimals, 0, 15));
+                                      half ? decimals + 1 : decimals);
     if (result.ec != std::errc())
         return {};
+    std::string text(buffer, result.ptr);
+    if (half) {
+        text.pop_back();
+        if (decimals == 0)
+            text.pop_back();
+        incrementLastDigit(text);
+    }
     // A value that rounds to zero is shown as zero, never as "-0.00".
-    const char* begin = buffer;
-    const char* end = result.ptr;
-    if (*begin == '-' && std::all_of(begin + 1, end, [](char c) { return c == '0' || c == '.'; }))
-        ++begin;
-    return withSeparator(begin, end, separator);
+    if (text[0] == '-' && std::all_of(text.begin() + 1, text.end(), [](char c) { return c == '0' || c == '.'; }))
+        text.erase(0, 1);
+    return withSeparator(text.data(), text.data() + text.size(), separator);
+}
+
+QString formatScientific(double value, int significant, QChar separator)
+{
+    if (!std::isfinite(value))
+        return {};
+    significant = std::clamp(significant, 1, 17);
+    // The exact expansion is at most 309 digits before the point and 1074 after.
+    char buffer[1500];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::fixed,
+                                      exactDecimals(value));
+    if (result.ec != std::errc())
+        return {};
+    // The digits from the first that is not zero; the exponent is the place of
+    // that digit relative to the point.
+    const std::string exact(buffer, result.ptr);
+    const std::size_t point = std::min(exact.find('.'), exact.size());
+    const std::size_t first = exact.find_first_not_of("0.");
+    if (first == std::string::npos)
+        return QStringLiteral("0");
+    int exponent = first < point ? static_cast<int>(point - first) - 1 : -static_cast<int>(first - point);
+    std::string digits;
+    for (std::size_t i = first; i < exact.size(); ++i) {
+        if (exact[i] != '.')
+            digits += exact[i];
+    }
+    // Half a unit of the last digit kept is rounded away from zero.
+    const bool up = static_cast<int>(digits.size()) > significant && digits[significant] >= '5';
+    digits.resize(std::min<std::size_t>(digits.size(), significant));
+    if (up) {
+        incrementLastDigit(digits);
+        if (static_cast<int>(digits.size()) > significant) {
+            digits.pop_back();
+            ++exponent;
+        }
+    }
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    std::string text = value < 0 ? "-" : "";
+    text += digits[0];
+    if (digits.size() > 1)
+        text += '.' + digits.substr(1);
+    text += 'e' + std::to_string(exponent);
+    return withSeparator(text.data(), text.data() + text.size(), separator);
 }
 
 std::optional<double> readDecimal(const QString& text, QChar separator)

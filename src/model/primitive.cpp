@@ -2,7 +2,6 @@
 #include "model/primitive.h"
 
 #include "base/numbers.h"
-#include "base/settings.h"
 #include "model/messages.h"
 #include "model/xmlNodes.h"
 
@@ -10,6 +9,12 @@
 
 #include <limits>
 #include <optional>
+
+namespace {
+
+constexpr QChar StoreSeparator = QLatin1Char('.');
+
+} // namespace
 
 bool TPrimitive::init()
 {
@@ -25,7 +30,9 @@ void TPrimitive::setVar(const QString& name, double value)
 {
     if (!m_vars->find(name))
         return;
-    m_vars->setString(name, generalText(value, DecimalSeparator));
+    // The store always writes the point: a change of the separator in force
+    // must not change what a shape holds.
+    m_vars->setString(name, generalText(value, StoreSeparator));
 }
 
 bool TPrimitive::renameVar(const QString& oldName, const QString& newName)
@@ -88,7 +95,7 @@ double TPrimitive::getVar(const QString& name) const
         return std::numeric_limits<double>::infinity();
     if (text == QLatin1String("-inf"))
         return -std::numeric_limits<double>::infinity();
-    return readDecimal(text, DecimalSeparator).value_or(0.0);
+    return readDecimal(text, StoreSeparator).value_or(0.0);
 }
 
 bool TPrimitive::isInputVar(const QString& name) const

@@ -95,6 +95,7 @@ void TfrmMain::formCreate()
     rebuildCategories(QStringLiteral("solid"));
     m_viewGroup = QStringLiteral("solid");
     m_itmViewSolidAll->setChecked(true);
+    m_viewItem = m_itmViewSolidAll;
     m_frShapeCalculator->showGroup(QStringLiteral("solid"));
 }
 
@@ -111,26 +112,52 @@ void TfrmMain::rebuildCategories(const QString& group)
         languageFile(m_language));
 }
 
-void TfrmMain::viewAll(const QString& group, QAction* item)
+TfrmMain::ViewState TfrmMain::viewState() const
 {
-    if (m_viewGroup != group)
+    return {m_viewGroup, m_viewItem, m_frShapeCalculator->view(), nullptr};
+}
+
+void TfrmMain::switchView(const QString& group, QAction* item, ViewState& before)
+{
+    if (m_viewGroup != group) {
+        before.categories = std::move(m_categories);
         rebuildCategories(group);
+    }
     m_viewGroup = group;
     item->setChecked(true);
-    if (m_frShapeCalculator->showGroup(group))
-        m_frShapeCalculator->pickShape();
+}
+
+// A view change that ends without a shape chosen leaves the window as it was:
+// group, captions, menu check mark, categories dialog and picture folder.
+void TfrmMain::restoreViewState(ViewState& before)
+{
+    m_viewGroup = before.group;
+    before.checked->setChecked(true);
+    if (before.categories)
+        m_categories = std::move(before.categories);
+    m_frShapeCalculator->restoreView(before.frame);
+}
+
+void TfrmMain::viewAll(const QString& group, QAction* item)
+{
+    ViewState before = viewState();
+    switchView(group, item, before);
+    if (m_frShapeCalculator->showGroup(group) && m_frShapeCalculator->pickShape())
+        m_viewItem = item;
+    else
+        restoreViewState(before);
 }
 
 void TfrmMain::viewCategories(const QString& group, QAction* item)
 {
-    if (m_viewGroup != group)
-        rebuildCategories(group);
-    m_viewGroup = group;
-    item->setChecked(true);
-    if (m_categories->exec() != QDialog::Accepted)
-        return;
-    if (m_frShapeCalculator->showCategories(group, m_categories->checkedCategories()))
-        m_frShapeCalculator->pickShape();
+    ViewState before = viewState();
+    switchView(group, item, before);
+    if (m_categories->exec() == QDialog::Accepted
+        && m_frShapeCalculator->showCategories(group, m_categories->checkedCategories())
+        && m_frShapeCalculator->pickShape())
+        m_viewItem = item;
+    else
+        restoreViewState(before);
 }
 
 void TfrmMain::itmViewFlatAllClick()

@@ -2,6 +2,9 @@
 // The main window of Kolvent.
 #pragma once
 
+#include "ui/categories.h"
+#include "ui/shapeCalculator.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -10,8 +13,6 @@
 class QAction;
 class QMenu;
 class TfrmAbout;
-class TfrmCategories;
-class TfrShapeCalculator;
 
 // Data flow: creation loads the English texts and the catalogues into the
 // library and puts the solid shapes in view; the View menu hands a group or
@@ -52,12 +53,26 @@ private:
     void viewAll(const QString& group, QAction* item);
     void viewCategories(const QString& group, QAction* item);
 
+    // The view before a change: put back when no shape is chosen.
+    struct ViewState {
+        QString group;
+        QAction* checked;
+        TfrShapeCalculator::View frame;
+        // The categories dialog of the group left, kept while the change is open.
+        std::unique_ptr<TfrmCategories> categories;
+    };
+    ViewState viewState() const;
+    void switchView(const QString& group, QAction* item, ViewState& before);
+    void restoreViewState(ViewState& before);
+
     QString m_programFolder;
     QString m_language;
     QString m_langsFolder;
     QString m_filePrefix;
     // The group of the checked View item: the categories dialog is built for it.
     QString m_viewGroup;
+    // The View item of the view in force; a menu click checks the new one at once.
+    QAction* m_viewItem = nullptr;
     QWidget* m_client;
     TfrShapeCalculator* m_frShapeCalculator;
     std::unique_ptr<TfrmCategories> m_categories;

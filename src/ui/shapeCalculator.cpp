@@ -10,6 +10,7 @@
 #include "model/primitiveCompound.h"
 #include "ui/fieldChecks.h"
 #include "ui/gifImage.h"
+#include "ui/resultLabel.h"
 #include "ui/selectImage.h"
 
 #include <QApplication>
@@ -36,6 +37,15 @@
 namespace {
 
 constexpr int PictureSize = 300;
+// The right-hand column: rows, Calculate and results. It is wide enough for a
+// result with 15 decimals, or 17 significant digits in scientific form.
+constexpr int ColumnLeft = 312;
+constexpr int ColumnWidth = 262;
+constexpr int CopyButtonLeft = ColumnLeft + ColumnWidth - 14;
+constexpr int ExtraBoxLeft = ColumnLeft + ColumnWidth + 9;
+constexpr int ExtraBoxWidth = TfrShapeCalculator::WideWidth - 7 - ExtraBoxLeft;
+constexpr int EditWidth = 160;
+constexpr int ExtraValueLeft = 38;
 constexpr int RowStep = 18;
 constexpr int FirstRowTop = 8;
 const QColor ResultColour(0x00, 0x00, 0x80);
@@ -44,25 +54,6 @@ QString textOr(const QString& key, const QString& fallback)
 {
     const QString text = langText(key);
     return text.isEmpty() ? fallback : text;
-}
-
-// The label keeps its full text; a text wider than the room left is drawn in a
-// smaller type rather than running under the copy buttons.
-void fitLabel(QLabel* label, const QString& text, int room)
-{
-    QFont font = label->parentWidget()->font();
-    label->setText(text);
-    label->setToolTip(text);
-    const int normalSize = font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height() - 2;
-    for (int size = normalSize; size >= 7; --size) {
-        font.setPixelSize(size);
-        if (QFontMetrics(font).horizontalAdvance(text) <= room)
-            break;
-    }
-    label->setFont(font);
-    label->adjustSize();
-    if (label->width() > room)
-        label->resize(room, label->height());
 }
 
 void setNavy(QLabel* label)
@@ -181,11 +172,11 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
     m_lblShapeName->setFont(boldFont);
     m_lblShapeName->move(312, 8);
 
-    m_scrVars = makeBox(this, QStringLiteral("scrVars"), QRect(312, 24, 157, 217), &m_varsBox);
+    m_scrVars = makeBox(this, QStringLiteral("scrVars"), QRect(ColumnLeft, 24, ColumnWidth, 217), &m_varsBox);
 
     m_btnCalculate = new QPushButton(QStringLiteral("Calculate"), this);
     m_btnCalculate->setObjectName(QStringLiteral("btnCalculate"));
-    m_btnCalculate->setGeometry(312, 243, 157, 24);
+    m_btnCalculate->setGeometry(ColumnLeft, 243, ColumnWidth, 24);
     m_btnCalculate->setFocusPolicy(Qt::NoFocus);
     connect(m_btnCalculate, &QPushButton::clicked, this, &TfrShapeCalculator::btnCalculateClick);
 
@@ -209,7 +200,7 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
     auto makeCopyButton = [&](const QString& name, const QString& hint, const QString& picture, int top) {
         auto* button = new QToolButton(this);
         button->setObjectName(name);
-        button->setGeometry(455, top, 14, 14);
+        button->setGeometry(CopyButtonLeft, top, 14, 14);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(hint);
@@ -229,13 +220,13 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
 
     m_btnMoreInfo = new QPushButton(QStringLiteral("More info >>"), this);
     m_btnMoreInfo->setObjectName(QStringLiteral("btnMoreInfo"));
-    m_btnMoreInfo->setGeometry(312, 308, 157, 20);
+    m_btnMoreInfo->setGeometry(ColumnLeft, 308, ColumnWidth, 20);
     m_btnMoreInfo->setFlat(true);
     m_btnMoreInfo->setCheckable(true);
     m_btnMoreInfo->setFocusPolicy(Qt::NoFocus);
     connect(m_btnMoreInfo, &QPushButton::clicked, this, &TfrShapeCalculator::btnMoreInfoClick);
 
-    m_scrExtraVars = makeBox(this, QStringLiteral("scrExtraVars"), QRect(478, 24, 133, 284), &m_extraBox);
+    m_scrExtraVars = makeBox(this, QStringLiteral("scrExtraVars"), QRect(ExtraBoxLeft, 24, ExtraBoxWidth, 284), &m_extraBox);
     m_scrExtraVars->hide();
 
     clearView();
@@ -287,15 +278,13 @@ void TfrShapeCalculator::translate(const QString& language)
         prompt->move((m_imgShape->contentsRect().width() - prompt->width()) / 2, prompt->y());
     }
 
-    // The rows are rebuilt for the new texts; what the user typed stays, written
-    // with the separator now in force.
+    // The rows are rebuilt for the new texts; what the user typed stays, with
+    // the separator now in force in place of the old one.
     std::vector<std::pair<QString, QString>> typed;
     for (const QLineEdit* edit : inputEdits()) {
         QString text = edit->text();
-        if (m_inputSeparator != DecimalSeparator) {
-            if (const auto value = readDecimal(text, m_inputSeparator))
-                text = generalText(*value, DecimalSeparator);
-        }
+        if (m_inputSeparator != DecimalSeparator && readDecimal(text, m_inputSeparator))
+            text.replace(m_inputSeparator, DecimalSeparator);
         typed.emplace_back(edit->objectName(), text);
     }
     showShape();
@@ -303,6 +292,7 @@ void TfrShapeCalculator::translate(const QString& language)
         if (auto* edit = m_varsBox->findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly))
             edit->setText(text);
     }
+    showFieldResults();
 }
 
 // A caption longer than its column (in some languages) pushes both values right.
@@ -312,9 +302,9 @@ void TfrShapeCalculator::placeResults()
     const int left = std::max(368, captionsRight + 6);
     m_lblVolValue->move(left, m_lblVolValue->y());
     m_lblAreaValue->move(left, m_lblAreaValue->y());
-    const int room = m_btnCopyVolume->x() - left - 2;
-    fitLabel(m_lblVolValue, m_lblVolValue->text(), room);
-    fitLabel(m_lblAreaValue, m_lblAreaValue->text(), room);
+    const int room = resultRoom();
+    setResultText(m_lblVolValue, m_lblVolValue->text(), room);
+    setResultText(m_lblAreaValue, m_lblAreaValue->text(), room);
 }
 
 void TfrShapeCalculator::setGroupTexts(const QString& group)
@@ -401,19 +391,37 @@ void TfrShapeCalculator::completePicker()
     m_picker->arrange();
 }
 
-void TfrShapeCalculator::pickShape()
+bool TfrShapeCalculator::pickShape()
 {
     completePicker();
     // Only a chosen thumbnail changes the shape; closing the picker otherwise
     // keeps the current shape and what was typed for it.
-    if (m_picker->exec() == QDialog::Accepted)
-        selectShape(m_picker->selectedKey());
+    if (m_picker->exec() != QDialog::Accepted)
+        return false;
+    selectShape(m_picker->selectedKey());
+    return true;
+}
+
+void TfrShapeCalculator::restoreView(const View& view)
+{
+    m_group = view.group;
+    m_groupFolder = view.groupFolder;
+    m_shapeList = view.shapes;
+    setGroupTexts(m_group);
+    fillPicker();
 }
 
 void TfrShapeCalculator::selectShape(int index)
 {
     m_current = index >= 0 && index < static_cast<int>(m_shapeList.size()) ? m_shapeList[index].second : nullptr;
     showShape();
+    showFieldResults();
+}
+
+void TfrShapeCalculator::showFieldResults()
+{
+    if (m_current && !storeFields())
+        showResults(true);
 }
 
 void TfrShapeCalculator::showShape()
@@ -454,9 +462,8 @@ void TfrShapeCalculator::clearView()
     m_imgShape->setPixmap(blank);
     clearInputs();
     clearExtras();
-    const int resultRoom = m_btnCopyVolume->x() - m_lblVolValue->x() - 2;
-    fitLabel(m_lblVolValue, resultPlaceholder(), resultRoom);
-    fitLabel(m_lblAreaValue, resultPlaceholder(), resultRoom);
+    setResultText(m_lblVolValue, resultPlaceholder(), resultRoom());
+    setResultText(m_lblAreaValue, resultPlaceholder(), resultRoom());
     m_lblShapeName->clear();
     m_lblSelShape->show();
 }
@@ -490,10 +497,11 @@ void TfrShapeCalculator::buildInputs()
         label->adjustSize();
         label->show();
 
-        auto* edit = new QLineEdit(QStringLiteral("0"), m_varsBox);
+        // The field shows what the shape holds: the value last typed for it.
+        auto* edit = new QLineEdit(generalText(m_current->getVar(name), DecimalSeparator), m_varsBox);
         edit->setObjectName(name);
         // No taller than a row, so that the frames of neighbouring edits do not overlap.
-        edit->setGeometry(30, y, 60, std::min(edit->sizeHint().height(), RowStep));
+        edit->setGeometry(30, y, EditWidth, std::min(edit->sizeHint().height(), RowStep));
         edit->installEventFilter(this);
         connect(edit, &QLineEdit::returnPressed, this, &TfrShapeCalculator::btnCalculateClick);
         edit->show();
@@ -522,7 +530,7 @@ void TfrShapeCalculator::buildExtras()
         auto* value = new QLabel(resultPlaceholder(), m_extraBox);
         value->setObjectName(name);
         value->setPalette(m_lblVolValue->palette());
-        value->setGeometry(38, y + 3, 83, label->height());
+        value->setGeometry(ExtraValueLeft, y + 3, extraRoom(), label->height());
         value->show();
         y += RowStep;
     }
@@ -544,27 +552,50 @@ QList<QLabel*> TfrShapeCalculator::extraValueLabels() const
     return labels;
 }
 
+QLineEdit* TfrShapeCalculator::storeFields()
+{
+    QLineEdit* firstBad = nullptr;
+    for (QLineEdit* edit : inputEdits()) {
+        if (const auto value = readDecimal(edit->text(), DecimalSeparator))
+            m_current->setVar(edit->objectName(), *value);
+        else if (!firstBad)
+            firstBad = edit;
+    }
+    return firstBad;
+}
+
 void TfrShapeCalculator::btnCalculateClick()
 {
     if (!m_current)
         return;
-    for (QLineEdit* edit : inputEdits()) {
-        if (!checkFloatEdit(edit, edit->objectName(), QStringLiteral("en")))
-            return;
-        m_current->setVar(edit->objectName(), readDecimal(edit->text(), DecimalSeparator).value_or(0.0));
+    if (QLineEdit* bad = storeFields()) {
+        checkFloatEdit(bad, bad->objectName(), m_language);
+        return;
     }
     showResults();
 }
 
 void TfrShapeCalculator::editExit(QLineEdit* edit)
 {
-    if (!m_current || !checkFloatEdit(edit, edit->objectName(), QStringLiteral("en")))
+    if (!m_current || !checkFloatEdit(edit, edit->objectName(), m_language))
         return;
-    m_current->setVar(edit->objectName(), readDecimal(edit->text(), DecimalSeparator).value_or(0.0));
-    showResults();
+    // Results are shown only when every field holds a number: they would not
+    // belong to what the fields show otherwise.
+    if (!storeFields())
+        showResults();
 }
 
-void TfrShapeCalculator::showResults()
+int TfrShapeCalculator::resultRoom() const
+{
+    return m_btnCopyVolume->x() - m_lblVolValue->x() - 2;
+}
+
+int TfrShapeCalculator::extraRoom() const
+{
+    return ExtraBoxWidth - ExtraValueLeft - m_scrExtraVars->verticalScrollBar()->sizeHint().width() - 2;
+}
+
+void TfrShapeCalculator::showResults(bool quiet)
 {
     const auto headline = headlineValues(m_current);
     const QList<QLabel*> extras = extraValueLabels();
@@ -577,20 +608,17 @@ void TfrShapeCalculator::showResults()
     // Impossible dimensions (a root of a negative number, an overflow) leave the
     // last good results on show.
     if (!finite) {
-        showMessage(textOr(QStringLiteral("invalidshape"),
-            QStringLiteral("The dimensions typed do not give a valid shape.")));
+        if (!quiet)
+            showMessage(textOr(QStringLiteral("invalidshape"),
+                QStringLiteral("The dimensions typed do not give a valid shape.")));
         return;
     }
-    const int resultRoom = m_btnCopyVolume->x() - m_lblVolValue->x() - 2;
     if (headline) {
-        fitLabel(m_lblVolValue, formatResult(headline->first), resultRoom);
-        fitLabel(m_lblAreaValue, formatResult(headline->second), resultRoom);
+        showResult(m_lblVolValue, headline->first, resultRoom());
+        showResult(m_lblAreaValue, headline->second, resultRoom());
     }
-    for (int i = 0; i < extras.size(); ++i) {
-        const int height = extras[i]->height();
-        fitLabel(extras[i], formatResult(extraValues[i]), m_extraBox->width() - extras[i]->x());
-        extras[i]->resize(std::max(extras[i]->width(), 83), height);
-    }
+    for (int i = 0; i < extras.size(); ++i)
+        showResult(extras[i], extraValues[i], extraRoom());
 }
 
 void TfrShapeCalculator::btnCopyVolumeClick()

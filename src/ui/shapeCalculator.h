@@ -36,8 +36,8 @@ class TfrShapeCalculator : public QWidget {
 public:
     using WidthChanged = std::function<void(TfrShapeCalculator* sender)>;
 
-    static constexpr int NarrowWidth = 476;
-    static constexpr int WideWidth = 618;
+    static constexpr int NarrowWidth = 581;
+    static constexpr int WideWidth = 828;
     static constexpr int FrameHeight = 329;
 
     // The program folder is the base of every picture path; empty means the
@@ -49,8 +49,19 @@ public:
     void translate(const QString& language);
     bool showGroup(const QString& group);
     bool showCategories(const QString& group, const QStringList& categoryKeys);
-    void pickShape();
+    // Opens the picker; true when a shape was chosen.
+    bool pickShape();
     void selectShape(int index);
+
+    // What is in view: the group, its picture folder and the shapes the picker offers.
+    struct View {
+        QString group;
+        QString groupFolder;
+        TNameList shapes;
+    };
+    View view() const { return {m_group, m_groupFolder, m_shapeList}; }
+    // Puts back a view taken before a change that the user abandoned.
+    void restoreView(const View& view);
 
     void btnCalculateClick();
     void btnCopyVolumeClick();
@@ -80,7 +91,16 @@ private:
     void clearExtras();
     void fillPicker();
     void completePicker();
-    void showResults();
+    // Writes every field that holds a number into the shape; the first field
+    // that does not is returned.
+    QLineEdit* storeFields();
+    // A result that is not a number keeps the last results on show and, unless
+    // quiet, says that the dimensions do not give a valid shape.
+    void showResults(bool quiet = false);
+    // Quietly shows the results of what the fields hold, when they all hold numbers.
+    void showFieldResults();
+    int resultRoom() const;
+    int extraRoom() const;
     void showExtras();
     void hideExtras();
     void imgShapeClick();

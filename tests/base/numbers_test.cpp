@@ -163,7 +163,6 @@ TEST(FormatResult, FixedPointWithThePrecisionAndSeparatorInForce)
         {3.14159, 5, '.', "3.14159"},
         {3.14159, 5, ',', "3,14159"},
         {-1234567.891, 5, ',', "-1234567,89100"},
-        {0.125, 2, '.', "0.12"},   // ties go to the even digit, as the C formatter does
         {2.675, 2, '.', "2.67"},   // 2.675 is stored as 2.67499999...
         {1e21, 1, '.', "1000000000000000000000.0"},
         {-0.001, 2, '.', "0.00"},
@@ -177,6 +176,78 @@ TEST(FormatResult, FixedPointWithThePrecisionAndSeparatorInForce)
         EXPECT_EQ(formatResult(c.value), QString::fromUtf8(c.expected))
             << c.value << " at " << c.precision << " with '" << c.separator << "'";
     }
+}
+
+// Expected texts from Python: Decimal(value).quantize(10**-decimals, ROUND_HALF_UP),
+// that is half away from zero on the exact expansion of the double.
+TEST(FormatFixed, RoundsHalfAwayFromZeroOnTheExactExpansion)
+{
+    struct Case {
+        double value;
+        int decimals;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {2.5, 0, "3"},
+        {-2.5, 0, "-3"},
+        {0.5, 0, "1"},
+        {1.5, 0, "2"},
+        {0.125, 2, "0.13"},
+        {-0.125, 2, "-0.13"},
+        {0.375, 2, "0.38"},
+        {1.005, 2, "1.00"},
+        {2.675, 2, "2.67"},
+        {0.045, 2, "0.04"},
+        {999.5, 0, "1000"},
+        {9.5, 0, "10"},
+        {0.0625, 3, "0.063"},
+        {123456.78125, 4, "123456.7813"},
+        {1.0000000000000002, 15, "1.000000000000000"},
+        {7.000000000000001, 15, "7.000000000000001"},
+        {0.3, 15, "0.300000000000000"},
+        {2.0 / 3.0, 15, "0.666666666666667"},
+        {61728379067.8994598388671875, 15, "61728379067.899459838867188"},
+        {1e-07, 6, "0.000000"},
+        {4.5e-16, 15, "0.000000000000000"},
+        {5e-16, 15, "0.000000000000001"},
+        {9.5367431640625e-07, 15, "0.000000953674316"},
+        {1.52587890625e-05, 15, "0.000015258789063"},
+        {-1.52587890625e-05, 4, "0.0000"},
+        {1e+22, 2, "10000000000000000000000.00"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(formatFixed(c.value, c.decimals, QLatin1Char('.')), QString::fromUtf8(c.expected))
+            << c.value << " at " << c.decimals;
+}
+
+// Expected texts from Python's Decimal of the double, rounded half up to the digits.
+TEST(FormatScientific, KeepsTheDigitsAskedRoundedHalfAwayFromZero)
+{
+    struct Case {
+        double value;
+        int significant;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {125.0, 2, "1.3e2"},
+        {0.00015, 1, "1e-4"},
+        {1.25e-07, 2, "1.2e-7"},
+        {9.313225746154785e-10, 5, "9.3132e-10"},
+        {1.7976931348623157e+308, 17, "1.7976931348623157e308"},
+        {61728379067.8994598388671875, 17, "6.172837906789946e10"},
+        {9.995, 3, "9.99e0"},
+        {9.5, 1, "1e1"},
+        {-2.5e+300, 1, "-3e300"},
+        {5e-324, 3, "4.94e-324"},
+        {1e+23, 17, "9.9999999999999992e22"},
+        {1.0, 5, "1e0"},
+        {0.0, 5, "0"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(formatScientific(c.value, c.significant, QLatin1Char('.')), QString::fromUtf8(c.expected))
+            << c.value << " to " << c.significant;
+    EXPECT_EQ(formatScientific(-1.5e-7, 3, QLatin1Char(',')), QStringLiteral("-1,5e-7"));
+    EXPECT_TRUE(formatScientific(std::numeric_limits<double>::quiet_NaN(), 3, QLatin1Char('.')).isEmpty());
 }
 
 TEST(FormatResult, NeverShowsInfinityOrNan)
@@ -229,6 +300,27 @@ TEST(GeneralText, ShortestFormWithFifteenDigits)
     };
     for (const Case& c : cases)
         EXPECT_EQ(generalText(c.value, QLatin1Char(c.separator)), QString::fromUtf8(c.expected)) << c.expected;
+}
+
+// The store keeps 15 digits, but no finite value may come back as another
+// number, as out of range or as zero.
+TEST(GeneralText, EveryFiniteValueReadsBack)
+{
+    const double max = std::numeric_limits<double>::max();
+    const double values[] = {max, -max, std::nextafter(max, 0.0), 1.797693134862315e308, 1.79769313486231e308,
+                             std::numeric_limits<double>::min(), std::numeric_limits<double>::denorm_min(),
+                             -std::numeric_limits<double>::denorm_min(), 1e-100, 1e100, 0.1 + 0.2, -0.0};
+    for (const char separator : {'.', ','}) {
+        for (const double value : values) {
+            const QString text = generalText(value, QLatin1Char(separator));
+            const std::optional<double> back = readDecimal(text, QLatin1Char(separator));
+            ASSERT_TRUE(back) << text.toStdString();
+            EXPECT_NEAR(*back, value, std::abs(value) * 5e-15) << text.toStdString();  // half a unit of the 15th digit
+            EXPECT_EQ(std::signbit(*back), std::signbit(value)) << text.toStdString();
+        }
+    }
+    EXPECT_EQ(generalText(1e300, QLatin1Char('.')), QStringLiteral("1e+300"));
+    EXPECT_EQ(generalText(max, QLatin1Char(',')), QStringLiteral("1,7976931348623157e+308"));
 }
 
 // Qt sets the process locale from the environment; numbers must not follow it.

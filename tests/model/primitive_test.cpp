@@ -7,8 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <clocale>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -131,7 +132,7 @@ TEST(TPrimitive, SetVarOfAnUnknownNameChangesNothing)
     EXPECT_FALSE(shape->isInputVar("zz"));
 }
 
-TEST(TPrimitive, ValuesTravelAsTextWithFifteenDigitsAndTheSeparatorInForce)
+TEST(TPrimitive, ValuesTravelAsTextWithFifteenDigitsWhateverTheSeparator)
 {
     SeparatorGuard guard;
     DecimalSeparator = '.';
@@ -143,11 +144,20 @@ TEST(TPrimitive, ValuesTravelAsTextWithFifteenDigitsAndTheSeparatorInForce)
     shape->setVar("a", 1e300);
     EXPECT_EQ(shape->getVar("a"), 1e300);
 
+    const double max = std::numeric_limits<double>::max();
+    shape->setVar("a", max);
+    EXPECT_EQ(shape->getVar("a"), max) << "15 digits would lie beyond the largest double";
+    shape->setVar("a", -max);
+    EXPECT_EQ(shape->getVar("a"), -max);
+    shape->setVar("a", std::numeric_limits<double>::denorm_min());
+    EXPECT_EQ(shape->getVar("a"), std::numeric_limits<double>::denorm_min());
+
     shape->setVar("a", 2.5);
     DecimalSeparator = ',';
-    EXPECT_EQ(shape->getVar("a"), 0.0) << "stored under the other separator";
-    shape->setVar("a", 2.5);
-    EXPECT_EQ(shape->getVar("a"), 2.5);
+    EXPECT_EQ(shape->getVar("a"), 2.5) << "stored under the other separator";
+    shape->setVar("a", 1.25);
+    DecimalSeparator = '.';
+    EXPECT_EQ(shape->getVar("a"), 1.25);
 }
 
 TEST(TPrimitive, AValueThatCouldNotBeComputedReadsBackAsSuch)

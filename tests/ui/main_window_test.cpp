@@ -192,14 +192,14 @@ TEST_F(MainWindowTest, ANewcomerPicksACone)
 TEST_F(MainWindowTest, TheExtraBoxSetsTheWindowWidth)
 {
     start();
-    EXPECT_EQ(window->width(), 484);
+    EXPECT_EQ(window->width(), TfrShapeCalculator::NarrowWidth + 8);
     EXPECT_EQ(window->calculator()->geometry().topLeft(), QPoint(4, 4));
     const int height = window->height();
     click(QStringLiteral("btnMoreInfo"));
-    EXPECT_EQ(window->width(), 626);
+    EXPECT_EQ(window->width(), TfrShapeCalculator::WideWidth + 8);
     EXPECT_EQ(window->height(), height);
     click(QStringLiteral("btnMoreInfo"));
-    EXPECT_EQ(window->width(), 484);
+    EXPECT_EQ(window->width(), TfrShapeCalculator::NarrowWidth + 8);
 }
 
 TEST_F(MainWindowTest, SettingsKeepTypedValuesInTheNewSeparatorAndLanguage)
@@ -234,11 +234,11 @@ TEST_F(MainWindowTest, SettingsKeepTypedValuesInTheNewSeparatorAndLanguage)
     EXPECT_NE(langText(QStringLiteral("calculate")), QStringLiteral("Calculate"));
     EXPECT_EQ(text(QStringLiteral("lblShapeName")), window->calculator()->currentShape()->getTitle(QStringLiteral("ru")));
 
-    // from now on the point is refused, in English
+    // from now on the point is refused, in the interface language
     messages.clear();
     type(QStringLiteral("l"), QStringLiteral("2.5"));
     click(QStringLiteral("btnCalculate"));
-    EXPECT_EQ(messages, QStringList{QStringLiteral("Please, correct the content of the field [ l ]")});
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Пожалуйста, исправьте содержимое поля [ l ]")});
 }
 
 TEST_F(MainWindowTest, CancelledSettingsChangeNothing)
@@ -275,36 +275,62 @@ TEST_F(MainWindowTest, AMissingCatalogueIsReportedAndStartUpGoesOn)
     EXPECT_EQ(shapes.front().second->getTitle(QStringLiteral("en")), shapes.front().first);
 }
 
-TEST_F(MainWindowTest, CategoriesKeepTheirMarksWithinAGroupOnly)
+TEST_F(MainWindowTest, AViewChangeWithoutAShapeLeavesTheWindowAsItWas)
 {
     start();
+    pickThrough(QStringLiteral("itmViewSolidAll"), QStringLiteral("cone:round"));
+    TPrimitive* cone = window->calculator()->currentShape();
+    ASSERT_NE(cone, nullptr);
     TfrmCategories* solidDialog = window->categories();
-    ASSERT_FALSE(solidDialog->checkBoxes().isEmpty());
-    onNextModal([](QDialog* dialog) {
-        auto* box = dialog->findChild<QCheckBox*>(QStringLiteral("cbx0"));
-        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-        dialog->reject();
-    });
-    find<QAction>(QStringLiteral("itmViewSolidCategories"))->trigger();
-    EXPECT_TRUE(find<QAction>(QStringLiteral("itmViewSolidCategories"))->isChecked());
-    EXPECT_EQ(window->categories(), solidDialog);
-    EXPECT_TRUE(solidDialog->checkBoxes().first()->isChecked());
+    const QString volume = text(QStringLiteral("lblVol"));
+    const QString copyHint = find<QAbstractButton>(QStringLiteral("btnCopyVolume"))->toolTip();
+    const TNameList solids = window->calculator()->shapeList();
+    auto expectAsBefore = [&](const char* step) {
+        SCOPED_TRACE(step);
+        EXPECT_EQ(window->calculator()->currentShape(), cone);
+        EXPECT_EQ(window->calculator()->group(), QStringLiteral("solid"));
+        EXPECT_EQ(window->calculator()->shapeList(), solids);
+        EXPECT_EQ(text(QStringLiteral("lblVol")), volume);
+        EXPECT_EQ(find<QAbstractButton>(QStringLiteral("btnCopyVolume"))->toolTip(), copyHint);
+        EXPECT_TRUE(find<QAction>(QStringLiteral("itmViewSolidAll"))->isChecked());
+        EXPECT_EQ(window->categories(), solidDialog);
+        EXPECT_FALSE(find<QLabel>(QStringLiteral("lblNoImage"))->isVisible());
+    };
 
-    // to the flat group: a new dialog, nothing checked; the picker is closed unused
+    // the flat picker closed unused
     onNextModal([](QDialog* picker) { picker->reject(); });
     find<QAction>(QStringLiteral("itmViewFlatAll"))->trigger();
-    ASSERT_NE(window->categories(), nullptr);
-    for (const QCheckBox* box : window->categories()->checkBoxes())
-        EXPECT_FALSE(box->isChecked());
+    expectAsBefore("flat picker closed");
 
-    // OK with nothing checked: the message, and no picker
+    // the categories dialog cancelled, of either group
+    onNextModal([](QDialog* dialog) { dialog->reject(); });
+    find<QAction>(QStringLiteral("itmViewSolidCategories"))->trigger();
+    expectAsBefore("solid categories cancelled");
+    onNextModal([](QDialog* dialog) { dialog->reject(); });
+    find<QAction>(QStringLiteral("itmViewFlatCategories"))->trigger();
+    expectAsBefore("flat categories cancelled");
+
+    // OK with nothing checked: the message, no picker, nothing changed
     messages.clear();
     onNextModal([](QDialog* dialog) {
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
     });
     find<QAction>(QStringLiteral("itmViewFlatCategories"))->trigger();
     EXPECT_EQ(messages, QStringList{QStringLiteral("There are no shapes in selected categories!")});
+    expectAsBefore("no flat category checked");
+
+    // a language switch in that state still finds the solid's picture
+    window->setLanguage(QStringLiteral("ru"));
+    EXPECT_FALSE(find<QLabel>(QStringLiteral("lblNoImage"))->isVisible());
+
+    // a flat shape chosen: now the view changes, with a new categories dialog
+    pickThrough(QStringLiteral("itmViewFlatAll"), QStringLiteral("square"));
     EXPECT_EQ(window->calculator()->group(), QStringLiteral("flat"));
+    EXPECT_TRUE(find<QAction>(QStringLiteral("itmViewFlatAll"))->isChecked());
+    EXPECT_EQ(text(QStringLiteral("lblVol")), langText(QStringLiteral("perimeter")));
+    ASSERT_NE(window->categories(), nullptr);
+    for (const QCheckBox* box : window->categories()->checkBoxes())
+        EXPECT_FALSE(box->isChecked());
 }
 
 TEST_F(MainWindowTest, TheAboutBoxOpensAndCloses)
