@@ -3,6 +3,7 @@
 // copying, the extra box, the picker's outcome and re-translation.
 #include "modal_dialogs.h"
 #include "lang/language.h"
+#include "base/numbers.h"
 #include "base/settings.h"
 #include "model/messages.h"
 #include "model/primitive2D.h"
@@ -29,6 +30,7 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <string>
 
 namespace {
 
@@ -370,15 +372,59 @@ TEST_F(CalculatorTest, CopyButtonsCopyTheResultsAsShown)
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("14,180"));  // 4 * sqrt(12.5664)
 }
 
-TEST_F(CalculatorTest, LongResultsStayFullAndClearOfTheCopyButtons)
+// What is painted, not only the text: the whole text fits inside the label,
+// the label inside its room, at any precision and magnitude.
+TEST_F(CalculatorTest, ResultsArePaintedWholeAtAnyPrecisionAndMagnitude)
 {
+    auto* toggle = frame->findChild<QPushButton*>(QStringLiteral("btnMoreInfo"));
+    QTest::mouseClick(toggle, Qt::LeftButton);
+    pick(QStringLiteral("uitest:rect"));
+    const auto* copy = frame->findChild<QToolButton*>(QStringLiteral("btnCopyArea"));
+    const auto* extraBox = frame->findChild<QScrollArea*>(QStringLiteral("scrExtraVars"));
+    auto paintedWhole = [](const QLabel* shown, int right) {
+        const int textWidth = shown->fontMetrics().horizontalAdvance(shown->text());
+        return textWidth <= shown->contentsRect().width() && shown->geometry().right() < right && shown->x() >= 0;
+    };
+    const char* sides[] = {"1", "123456789", "61728379067.8994598", "1e15", "9.87654321e100", "1e-100", "7e153"};
+    for (const int precision : {0, 2, 15}) {
+        CalcPrecision = precision;
+        for (const char* side : sides) {
+            type(QStringLiteral("a"), QString::fromLatin1(side));
+            type(QStringLiteral("b"), QStringLiteral("3.25"));
+            calculate();
+            ASSERT_TRUE(messages.isEmpty()) << side;
+            const double a = std::stod(side);
+            for (const auto& [name, value] : {std::pair{"lblVolValue", 2 * (a + 3.25)}, std::pair{"lblAreaValue", a * 3.25}}) {
+                const auto* shown = frame->findChild<QLabel*>(QString::fromLatin1(name));
+                EXPECT_TRUE(paintedWhole(shown, copy->x())) << name << " " << shown->text().toStdString();
+                // the text is the value: fixed, or scientific when the fixed form has no room
+                const QString fixedText = formatResult(value);
+                if (shown->text() != fixedText) {
+                    EXPECT_TRUE(shown->text().contains(QLatin1Char('e'))) << shown->text().toStdString();
+                    EXPECT_GT(shown->fontMetrics().horizontalAdvance(fixedText), shown->width());
+                    EXPECT_NEAR(std::stod(shown->text().toStdString()), value, std::abs(value) * 1e-14);
+                }
+            }
+            const auto* diagonal = frame->findChild<QLabel*>(QStringLiteral("diag"));
+            EXPECT_TRUE(paintedWhole(diagonal, extraBox->viewport()->width())) << diagonal->text().toStdString();
+        }
+    }
     CalcPrecision = 15;
-    pick(QStringLiteral("uitest:root"));
-    type(QStringLiteral("s"), QStringLiteral("123456789"));
+    type(QStringLiteral("a"), QStringLiteral("123456789"));
+    type(QStringLiteral("b"), QStringLiteral("1"));
     calculate();
-    const auto* value = frame->findChild<QLabel*>(QStringLiteral("lblAreaValue"));
-    EXPECT_EQ(value->text(), QStringLiteral("123456789.000000000000000"));
-    EXPECT_LE(value->geometry().right(), frame->findChild<QToolButton*>(QStringLiteral("btnCopyArea"))->x());
+    EXPECT_EQ(label(QStringLiteral("lblAreaValue")), QStringLiteral("123456789.000000000000000"));
+}
+
+TEST_F(CalculatorTest, FieldMessagesSpeakTheInterfaceLanguage)
+{
+    loadLanguage(ProgramFolder + QStringLiteral("/langs/kolvent.ru"), QStringLiteral("DEFAULT"));
+    frame->translate(QStringLiteral("ru"));
+    pick(QStringLiteral("uitest:rect"));
+    type(QStringLiteral("a"), QStringLiteral("x"));
+    calculate();
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Пожалуйста, исправьте содержимое поля [ a ]")});
+    loadLanguage(ProgramFolder + QStringLiteral("/langs/kolvent.en"), QStringLiteral("DEFAULT"));
 }
 
 TEST_F(CalculatorTest, TheExtraBoxWidensAndNarrowsTheFrame)

@@ -3,6 +3,7 @@
 // the View menu and the picker, settings, languages and damaged data folders.
 #include "modal_dialogs.h"
 #include "lang/language.h"
+#include "base/numbers.h"
 #include "base/settings.h"
 #include "model/messages.h"
 #include "model/primitivesLibrary.h"
@@ -239,6 +240,51 @@ TEST_F(MainWindowTest, SettingsKeepTypedValuesInTheNewSeparatorAndLanguage)
     type(QStringLiteral("l"), QStringLiteral("2.5"));
     click(QStringLiteral("btnCalculate"));
     EXPECT_EQ(messages, QStringList{QStringLiteral("Пожалуйста, исправьте содержимое поля [ l ]")});
+}
+
+// A field left bad across a change of separator: once corrected, the shape
+// computes with exactly what the fields show.
+TEST_F(MainWindowTest, AfterASeparatorSwitchTheShapeHoldsWhatTheFieldsShow)
+{
+    start();
+    pickThrough(QStringLiteral("itmViewSolidAll"), QStringLiteral("cone:elliptic"));
+    ASSERT_NE(window->calculator()->currentShape(), nullptr);
+    type(QStringLiteral("a"), QStringLiteral("2"));
+    type(QStringLiteral("b"), QStringLiteral("2"));
+    type(QStringLiteral("h"), QStringLiteral("2.5"));
+    click(QStringLiteral("btnCalculate"));
+    type(QStringLiteral("a"), QStringLiteral("oops"));
+
+    messages.clear();
+    onNextModal([](QDialog* settings) {
+        settings->findChild<QComboBox*>(QStringLiteral("cbxDecSeparator"))->setCurrentIndex(1);
+        QTest::mouseClick(settings->findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
+    });
+    find<QAction>(QStringLiteral("itmSettings"))->trigger();
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Please, correct the content of the field [ a ]")});
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("h"))->text(), QStringLiteral("2,5"));
+
+    // corrected, and the field left: a round cone of radius 1 and height 2.5
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    find<QLineEdit>(QStringLiteral("a"))->setFocus(Qt::TabFocusReason);
+    type(QStringLiteral("a"), QStringLiteral("2"));
+    find<QLineEdit>(QStringLiteral("b"))->setFocus(Qt::TabFocusReason);
+    const double radius = 1;
+    const double height = 2.5;
+    const double slant = std::sqrt(radius * radius + height * height);
+    EXPECT_EQ(text(QStringLiteral("lblVolValue")), fixed(std::numbers::pi * radius * radius * height / 3, 2, ','));
+    EXPECT_EQ(text(QStringLiteral("lblAreaValue")), fixed(std::numbers::pi * radius * (radius + slant), 2, ','));
+    TPrimitive* cone = window->calculator()->currentShape();
+    for (const char* name : {"a", "b", "h"})
+        EXPECT_EQ(generalText(cone->getVar(QString::fromLatin1(name)), QLatin1Char(',')),
+                  find<QLineEdit>(QString::fromLatin1(name))->text()) << name;
+
+    // back to this shape later: its fields show what it holds
+    pickThrough(QStringLiteral("itmViewSolidAll"), QStringLiteral("prism:square"));
+    pickThrough(QStringLiteral("itmViewSolidAll"), QStringLiteral("cone:elliptic"));
+    EXPECT_EQ(find<QLineEdit>(QStringLiteral("h"))->text(), QStringLiteral("2,5"));
+    EXPECT_EQ(text(QStringLiteral("lblVolValue")), fixed(std::numbers::pi * radius * radius * height / 3, 2, ','));
 }
 
 TEST_F(MainWindowTest, CancelledSettingsChangeNothing)
