@@ -30,7 +30,6 @@
 #include <cmath>
 #include <functional>
 #include <numbers>
-#include <string>
 
 namespace {
 
@@ -393,7 +392,7 @@ TEST_F(CalculatorTest, ResultsArePaintedWholeAtAnyPrecisionAndMagnitude)
             type(QStringLiteral("b"), QStringLiteral("3.25"));
             calculate();
             ASSERT_TRUE(messages.isEmpty()) << side;
-            const double a = std::stod(side);
+            const double a = *readDecimal(QString::fromLatin1(side), QLatin1Char('.'));
             for (const auto& [name, value] : {std::pair{"lblVolValue", 2 * (a + 3.25)}, std::pair{"lblAreaValue", a * 3.25}}) {
                 const auto* shown = frame->findChild<QLabel*>(QString::fromLatin1(name));
                 EXPECT_TRUE(paintedWhole(shown, copy->x())) << name << " " << shown->text().toStdString();
@@ -402,7 +401,7 @@ TEST_F(CalculatorTest, ResultsArePaintedWholeAtAnyPrecisionAndMagnitude)
                 if (shown->text() != fixedText) {
                     EXPECT_TRUE(shown->text().contains(QLatin1Char('e'))) << shown->text().toStdString();
                     EXPECT_GT(shown->fontMetrics().horizontalAdvance(fixedText), shown->width());
-                    EXPECT_NEAR(std::stod(shown->text().toStdString()), value, std::abs(value) * 1e-14);
+                    EXPECT_NEAR(readDecimal(shown->text(), QLatin1Char('.')).value_or(0), value, std::abs(value) * 1e-14);
                 }
             }
             const auto* diagonal = frame->findChild<QLabel*>(QStringLiteral("diag"));
