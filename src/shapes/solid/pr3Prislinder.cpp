@@ -32,7 +32,7 @@ double T2DPrislinderSurf::getMeasure() const
 
 double T2DPrislinderSurf::getArea() const
 {
-    return m_base ? m_base->getMeasure() * getVar(m_h) : 0.0;
+    return m_base ? PrismLateralArea(m_base->getMeasure(), getVar(m_h)) : 0.0;
 }
 
 double T2DPrislinderSurf::getBaseArea() const
@@ -87,8 +87,11 @@ bool T3DPrislinder::init()
 void T3DPrislinder::setVar(const QString& name, double value)
 {
     T3DPrimitive::setVar(name, value);
-    if (!m_latSurf)
+    if (!m_latSurf) {
+        // The user typed the base perimeter and area.
+        T3DPrimitive::setVar(m_alat, PrismLateralArea(getVar(m_pbs), getVar(m_h)));
         return;
+    }
     T3DPrimitive::setVar(m_pbs, m_latSurf->getMeasure());
     T3DPrimitive::setVar(m_abs, m_latSurf->getBaseArea());
     T3DPrimitive::setVar(m_alat, m_latSurf->getArea());

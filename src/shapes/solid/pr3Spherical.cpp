@@ -51,8 +51,8 @@ bool T2DSurfSphereCap::init()
 
 double T2DSurfSphereCap::getArea() const
 {
-    const double h = getVar(m_h);
-    return h == 0.0 ? 0.0 : SphereCapLateralArea(getVar(m_a), h);
+    // A cap of no height is its base disc, the limit of the curved surface.
+    return SphereCapLateralArea(getVar(m_a), getVar(m_h));
 }
 
 T2DSurfSpheroidHalf::T2DSurfSpheroidHalf()
