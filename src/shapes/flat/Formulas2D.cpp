@@ -100,8 +100,9 @@ double EllipticIntegralEc(double kc)
         return NaN;
     if (kc == 0)
         return 1;
-    if (kc <= 1e-4) {
-        // The expansion about k = 1; the next term is below 1e-22.
+    if (kc <= 1e-3) {
+        // The expansion about k = 1, where the mean below loses most to 1 - sum;
+        // the next term is below 1e-18.
         const double log4 = std::log(4 / kc);
         const double kc2 = kc * kc;
         return 1 + kc2 / 2 * (log4 - 0.5) + 3 * kc2 * kc2 / 16 * (log4 - 13.0 / 12);

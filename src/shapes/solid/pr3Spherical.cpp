@@ -6,6 +6,8 @@
 #include "shapes/solid/Formulas3D.h"
 #include "shapes/solid/identity.h"
 
+#include <limits>
+
 T2DSurfSphereHalf::T2DSurfSphereHalf()
     : T2DSurfSphereHalf(QStringLiteral("l"))
 {
@@ -235,6 +237,9 @@ void T3DSphereCap::setVar(const QString& name, double value)
     T3DPrimitive::setVar(m_r, SphereRadiusByCap(getVar(m_a), getVar(m_h)));
     storePartArea(QStringLiteral("base"), m_base);
     storePartArea(QStringLiteral("lat_surf"), m_lat);
+    // A negative height leaves the base circle whole, but there is no cap.
+    if (lengthFault({getVar(m_a), getVar(m_h)}) != ShapeFault::None)
+        T3DPrimitive::setVar(m_base, std::numeric_limits<double>::quiet_NaN());
 }
 
 double T3DSphereCap::getMeasure() const
