@@ -205,7 +205,10 @@ CASES = [
     ("spheroid:half", "l 2, h 0.5"), ("spheroid:half", "l 1, h 1e-9"), ("spheroid:half", "l 1e-9, h 1"),
     ("ellipsoid", "l 3, w 2, h 1"), ("ellipsoid", "l 2, w 2, h 1e-9"), ("ellipsoid", "l 1, w 0.5, h 1e-12"),
     ("ellipsoid", "l 1, w 0.999999999999, h 0.5"), ("ellipsoid", "l 1, w 1e-12, h 1e-12"),
+    ("ellipsoid", "l 2, w 1.99999497899503, h 0.128062876453995"),
+    ("ellipsoid", "l 2, w 1.28957664971574e-8, h 9.14971702018813e-14"),
     ("ellipsoid:half", "l 3, w 2, h 0.5"), ("ellipsoid:half", "l 1, w 0.5, h 1e-12"),
+    ("ellipsoid:half", "l 2, w 1.99999999995671, h 0.0769707047054119"),
 ]
 
 SCALES = ["1e-100", "1", "1e100"]
