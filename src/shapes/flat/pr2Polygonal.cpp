@@ -3,24 +3,6 @@
 
 #include "shapes/flat/Formulas2D.h"
 
-#include <climits>
-#include <cmath>
-
-namespace {
-
-// The whole part of a number of sides. A value that is not finite or whose whole
-// part lies outside the range of int cannot name a polygon: it gives 0, whose
-// area is 0.
-int wholeSides(double n)
-{
-    const double whole = std::trunc(n);
-    if (!(whole >= static_cast<double>(INT_MIN) && whole <= static_cast<double>(INT_MAX)))
-        return 0;
-    return static_cast<int>(whole);
-}
-
-} // namespace
-
 bool T2DPolygonal::init()
 {
     const bool result = T2DPrimitive::init();
@@ -87,10 +69,10 @@ bool T2DPolygonRegular::init()
 
 double T2DPolygonRegular::getMeasure() const
 {
-    return getVar(m_n) * getVar(m_a);
+    return PolygonRegularPerimeter(getVar(m_n), getVar(m_a));
 }
 
 double T2DPolygonRegular::getArea() const
 {
-    return PolygonRegularArea(wholeSides(getVar(m_n)), getVar(m_a));
+    return PolygonRegularArea(getVar(m_n), getVar(m_a));
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The polygonal family: isosceles trapezium and regular polygons of 3 to 12 sides.
+// The polygonal family: isosceles trapezium and regular polygons.
 #pragma once
 
 #include "model/primitive2D.h"
@@ -30,8 +30,7 @@ private:
     QString m_c;
 };
 
-// Side a and number of sides n. The perimeter takes n as typed; the area takes
-// its whole part and is 0 outside 3..12.
+// Side a and number of sides n, a whole number of at least 3.
 class T2DPolygonRegular : public T2DPolygonal {
 public:
     T2DPolygonRegular();

@@ -4,6 +4,7 @@
 #include "shapes/flat/Formulas2D.h"
 
 #include <cmath>
+#include <limits>
 
 bool T2DTriangular::init()
 {
@@ -45,17 +46,10 @@ void T2DTriangle::setVar(const QString& name, double value)
     const double a = getVar(m_a);
     const double b = getVar(m_b);
     const double c = getVar(m_c);
-    double ha = 0;
-    double hb = 0;
-    double hc = 0;
-    if (TriangleTest(a, b, c) && a * b * c != 0) {
-        ha = TriangleHeight(a, b, c);
-        hb = TriangleHeight(b, c, a);
-        hc = TriangleHeight(c, a, b);
-    }
-    TPrimitive::setVar(m_ha, ha);
-    TPrimitive::setVar(m_hb, hb);
-    TPrimitive::setVar(m_hc, hc);
+    // Each from twice the area over its side; NaN for sides that give no triangle.
+    TPrimitive::setVar(m_ha, TriangleHeight(a, b, c));
+    TPrimitive::setVar(m_hb, TriangleHeight(b, c, a));
+    TPrimitive::setVar(m_hc, TriangleHeight(c, a, b));
 }
 
 double T2DTriangle::getMeasure() const
@@ -85,18 +79,34 @@ bool T2DTriangleIsosceles2::init()
 
 void T2DTriangleIsosceles2::setVar(const QString& name, double value)
 {
-    T2DTriangle::setVar(name, value);
-    const double half = getVar(m_a) / 2;
+    TPrimitive::setVar(name, value);
+    const double a = getVar(m_a);
     const double h = getVar(m_h);
-    const double leg = half != 0 && h != 0 ? std::sqrt(half * half + h * h) : 0;
-    T2DTriangle::setVar(m_b, leg);
-    T2DTriangle::setVar(m_c, leg);
+    // Everything from the base and the typed height, never from the stored legs:
+    // the height comes back as typed and the legs' heights are 2 · area / leg.
+    const double leg = legOf(a, h);
+    TPrimitive::setVar(m_b, leg);
+    TPrimitive::setVar(m_c, leg);
+    TPrimitive::setVar(m_ha, std::isnan(leg) ? leg : h);
+    const double legHeight = leg > 0 ? a * (h / leg) : leg;
+    TPrimitive::setVar(m_hb, legHeight);
+    TPrimitive::setVar(m_hc, legHeight);
+}
+
+double T2DTriangleIsosceles2::getMeasure() const
+{
+    const double a = getVar(m_a);
+    return a + 2 * legOf(a, getVar(m_h));
 }
 
 double T2DTriangleIsosceles2::getArea() const
 {
-    // From the recomputed height, which is 0 when the legs do not close.
-    return TriangleAreaByHeight(getVar(m_a), getVar(m_ha));
+    return TriangleAreaByHeight(getVar(m_a), getVar(m_h));
+}
+
+double T2DTriangleIsosceles2::legOf(double a, double h)
+{
+    return lengthFault({a, h}) == ShapeFault::None ? std::hypot(a / 2, h) : std::numeric_limits<double>::quiet_NaN();
 }
 
 bool T2DTriangleIsosceles::init()

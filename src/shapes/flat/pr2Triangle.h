@@ -38,15 +38,20 @@ protected:
 };
 
 // Given by the base a and the height h onto it; the legs b and c are derived.
+// A height of 0 is the flat triangle: legs a / 2, area 0.
 class T2DTriangleIsosceles2 : public T2DTriangle {
 public:
     using T2DTriangle::T2DTriangle;
 
     bool init() override;
     void setVar(const QString& name, double value) override;
+    double getMeasure() const override;
     double getArea() const override;
 
 protected:
+    // NaN for a negative base or height.
+    static double legOf(double a, double h);
+
     QString m_h = QStringLiteral("h");
 };
 

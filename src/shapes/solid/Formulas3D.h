@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // Volumes and surfaces of solids. Pure functions: they hold no state and report
-// nothing. Every length is a full diameter, full axis or full height; an
-// arithmetic fault (a negative length under a root) gives NaN, never an error.
+// nothing. Every length is a full diameter, full axis or full height; a negative
+// length gives NaN (lengthFault of the flat formulas names it). A length of 0
+// gives the flattened solid's value: a flat spheroid is a disc counted twice.
 #pragma once
 
 // Complete elliptic integral of the second kind of the modulus k (not its
-// square); NaN for |k| > 1.
+// square); NaN for |k| > 1. Where k comes from a difference, pass the
+// complementary modulus to EllipticIntegralEc instead.
 double EllipticIntegralE(double k);
 
 double SphereArea(double d);
@@ -14,7 +16,8 @@ double SphereVolume(double d);
 double SphereCapVolume(double d, double h);
 // The curved surface only.
 double SphereCapLateralArea(double d, double h);
-// Radius of the sphere the cap is cut from; 0 for a cap of no height.
+// Radius of the sphere the cap is cut from; 0 for a cap of no height (a disc:
+// the sphere would be a plane).
 double SphereRadiusByCap(double d, double h);
 
 // d1 is the equatorial diameter, d2 the axis of rotation.
@@ -22,9 +25,7 @@ double SpheroidVolume(double d1, double d2);
 double SpheroidArea(double d1, double d2);
 double SpheroidOblateVolume(double d1, double d2);
 double SpheroidProlateVolume(double d1, double d2);
-// 0 when either diameter is 0.
 double SpheroidOblateArea(double d1, double d2);
-// 0 when the polar diameter is 0.
 double SpheroidProlateArea(double d1, double d2);
 
 // The three full axes, in any order.
@@ -35,6 +36,8 @@ double EllipsoidArea(double d1, double d2, double d3);
 // A is the base area, P the base perimeter.
 double PrismVolume(double A, double h);
 double PrismArea(double A, double P, double h);
+// The sides alone: P · h.
+double PrismLateralArea(double P, double h);
 
 double ConeRoundVolume(double d, double h);
 double ConeRoundLateralArea(double d, double h);
@@ -47,6 +50,5 @@ double ConeRoundFrustumArea(double d1, double d2, double h);
 
 // d1 and d2 are the full axes of the base ellipse, in either order.
 double ConeEllipticVolume(double d1, double d2, double h);
-// 0 when any dimension is 0.
 double ConeEllipticLateralArea(double d1, double d2, double h);
 double ConeEllipticArea(double d1, double d2, double h);

@@ -1,9 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "shapes/solid/pr3Cone.h"
 
+#include "shapes/flat/Formulas2D.h"
 #include "shapes/flat/pr2Circle.h"
 #include "shapes/solid/Formulas3D.h"
 #include "shapes/solid/identity.h"
+
+#include <limits>
+
+namespace {
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+} // namespace
 
 T2DSurfConeRound::T2DSurfConeRound()
     : T2DSurfConeRound(QStringLiteral("l"), QStringLiteral("h"))
@@ -125,6 +134,9 @@ void T3DConeRound::setVar(const QString& name, double value)
     T3DCone::setVar(name, value);
     storePartArea(QStringLiteral("base"), m_base);
     storePartArea(QStringLiteral("lat_surf"), m_lat);
+    // A negative height leaves the base circle whole, but there is no cone.
+    if (lengthFault({getVar(m_l), getVar(m_h)}) != ShapeFault::None)
+        T3DPrimitive::setVar(m_base, NaN);
 }
 
 double T3DConeRound::getMeasure() const
@@ -170,6 +182,8 @@ void T3DConeElliptic::setVar(const QString& name, double value)
     T3DCone::setVar(name, value);
     storePartArea(QStringLiteral("base"), m_base);
     storePartArea(QStringLiteral("lat_surf"), m_lat);
+    if (lengthFault({getVar(m_a), getVar(m_b), getVar(m_h)}) != ShapeFault::None)
+        T3DPrimitive::setVar(m_base, NaN);
 }
 
 double T3DConeElliptic::getMeasure() const

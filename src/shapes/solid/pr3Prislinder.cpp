@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "shapes/solid/pr3Prislinder.h"
 
+#include "shapes/flat/Formulas2D.h"
 #include "shapes/solid/Formulas3D.h"
 
+#include <limits>
 #include <utility>
 
 T2DPrislinderSurf::T2DPrislinderSurf()
@@ -32,7 +34,7 @@ double T2DPrislinderSurf::getMeasure() const
 
 double T2DPrislinderSurf::getArea() const
 {
-    return m_base ? m_base->getMeasure() * getVar(m_h) : 0.0;
+    return m_base ? PrismLateralArea(m_base->getMeasure(), getVar(m_h)) : 0.0;
 }
 
 double T2DPrislinderSurf::getBaseArea() const
@@ -87,10 +89,19 @@ bool T3DPrislinder::init()
 void T3DPrislinder::setVar(const QString& name, double value)
 {
     T3DPrimitive::setVar(name, value);
-    if (!m_latSurf)
+    if (!m_latSurf) {
+        // The user typed the base perimeter and area; a negative one makes no prism.
+        const double pbs = getVar(m_pbs);
+        const double h = getVar(m_h);
+        const bool valid = lengthFault({pbs, getVar(m_abs), h}) == ShapeFault::None;
+        T3DPrimitive::setVar(m_alat, valid ? PrismLateralArea(pbs, h) : std::numeric_limits<double>::quiet_NaN());
         return;
-    T3DPrimitive::setVar(m_pbs, m_latSurf->getMeasure());
-    T3DPrimitive::setVar(m_abs, m_latSurf->getBaseArea());
+    }
+    // A negative height leaves the base whole, but there is no prism.
+    const bool valid = lengthFault({getVar(m_h)}) == ShapeFault::None;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    T3DPrimitive::setVar(m_pbs, valid ? m_latSurf->getMeasure() : nan);
+    T3DPrimitive::setVar(m_abs, valid ? m_latSurf->getBaseArea() : nan);
     T3DPrimitive::setVar(m_alat, m_latSurf->getArea());
 }
 

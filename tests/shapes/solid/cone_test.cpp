@@ -45,8 +45,9 @@ TEST(Cones, VolumeSurfaceAndDerivedValues)
          {{"Base", 2 * Pi}, {"Lat", side423}}},
         {"elliptic cone, axes exchanged", make<T3DConeElliptic>(), {{"a", 2}, {"b", 4}, {"h", 3}}, 2 * Pi,
          2 * Pi + side423, {{"Base", 2 * Pi}, {"Lat", side423}}},
-        {"elliptic cone without an axis", make<T3DConeElliptic>(), {{"a", 4}, {"b", 0}, {"h", 3}}, 0, 0,
-         {{"Base", 0}, {"Lat", 0}}},
+        // Over a segment: two triangles of base 4 and height 3.
+        {"elliptic cone without an axis", make<T3DConeElliptic>(), {{"a", 4}, {"b", 0}, {"h", 3}}, 0, 12,
+         {{"Base", 0}, {"Lat", 12}}},
         {"frustum as cylinder", make<T3DConeRoundFrustum>(), {{"a", 2}, {"l", 2}, {"b", 3}}, 3 * Pi, 8 * Pi, {}},
         {"frustum as cone", make<T3DConeRoundFrustum>(), {{"a", 0}, {"l", 2}, {"b", 1}}, Pi / 3, Pi + Pi * Root2,
          {}},

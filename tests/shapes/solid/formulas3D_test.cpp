@@ -100,8 +100,10 @@ TEST(Formulas3D, ClosedForms)
         {"oblate branch hands prolate over", SpheroidOblateArea(1, 2), Prolate12},
         {"prolate branch hands oblate over", SpheroidProlateArea(2, 1), Oblate21},
         {"oblate branch on a sphere", SpheroidOblateArea(2, 2), 4 * Pi},
-        {"flat oblate", SpheroidOblateArea(2, 0), 0},
-        {"flat prolate", SpheroidProlateArea(1, 0), 0},
+        // Flattened to a disc: both of its faces.
+        {"flat oblate", SpheroidOblateArea(2, 0), 2 * Pi},
+        {"flat prolate", SpheroidProlateArea(1, 0), Pi / 2},
+        {"needle", SpheroidProlateArea(0, 1), 0},
         {"ellipsoid volume", EllipsoidVolume(1, 2, 3), Pi},
         {"prism volume", PrismVolume(6, 2), 12},
         {"prism area", PrismArea(6, 10, 2), 32},
@@ -121,8 +123,9 @@ TEST(Formulas3D, ClosedForms)
         {"elliptic cone volume", ConeEllipticVolume(4, 2, 3), 2 * Pi},
         {"elliptic cone as round cone", ConeEllipticLateralArea(2, 2, 1), Pi * Sqrt2},
         {"elliptic cone surface as round", ConeEllipticArea(2, 2, 1), Pi + Pi * Sqrt2},
-        {"elliptic cone without an axis", ConeEllipticLateralArea(4, 0, 3), 0},
-        {"elliptic cone without height", ConeEllipticLateralArea(4, 2, 0), 0},
+        // Flattened: two triangles over the axis; the base ellipse itself.
+        {"elliptic cone without an axis", ConeEllipticLateralArea(4, 0, 3), 12},
+        {"elliptic cone without height", ConeEllipticLateralArea(4, 2, 0), 2 * Pi},
         {"E(0)", EllipticIntegralE(0), Pi / 2},
         {"E(1)", EllipticIntegralE(1), 1},
     };

@@ -47,7 +47,7 @@ TEST(SphericalSolids, VolumeSurfaceAndDerivedValues)
         {"shallow cap", make<T3DSphereCap>(), {{"a", 6}, {"h", 1}}, 14 * Pi / 3, 19 * Pi,
          {{"r", 5}, {"Lat", 10 * Pi}, {"Base", 9 * Pi}}},
         {"cap of no height", make<T3DSphereCap>(), {{"a", 2}, {"h", 0}}, 0, 2 * Pi,
-         {{"r", 0}, {"Lat", 0}, {"Base", Pi}}},
+         {{"r", 0}, {"Lat", Pi}, {"Base", Pi}}},
         {"spheroid as sphere", make<T3DSpheroid>(), {{"l", 2}, {"h", 2}}, 4 * Pi / 3, 4 * Pi, {}},
         {"oblate spheroid", make<T3DSpheroid>(), {{"l", 2}, {"h", 1}}, 2 * Pi / 3, Oblate21, {}},
         {"prolate spheroid", make<T3DSpheroid>(), {{"l", 1}, {"h", 2}}, Pi / 3, Prolate12, {}},

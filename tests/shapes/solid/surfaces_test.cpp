@@ -46,7 +46,7 @@ TEST(LateralSurfaces, IdentityVariablesAndArea)
         {"frustum as cylinder", surface<T2DSurfConeRoundFrustum>(), "surf:cone:round:frustum", {"a", "l", "h"},
          {{"a", 2}, {"l", 2}, {"h", 3}}, 6 * Pi},
         {"hemisphere", surface<T2DSurfSphereHalf>(), "surf:sphere:half", {"l"}, {{"l", 2}}, 2 * Pi},
-        {"cap of no height", surface<T2DSurfSphereCap>(), "surf:sphere:cap", {"a", "h"}, {{"a", 2}, {"h", 0}}, 0},
+        {"cap of no height", surface<T2DSurfSphereCap>(), "surf:sphere:cap", {"a", "h"}, {{"a", 2}, {"h", 0}}, Pi},
         {"hemispherical cap", surface<T2DSurfSphereCap>(), "surf:sphere:cap", {"a", "h"}, {{"a", 2}, {"h", 1}},
          2 * Pi},
         {"half spheroid as hemisphere", surface<T2DSurfSpheroidHalf>(), "surf:spheroid:half", {"l", "h"},
