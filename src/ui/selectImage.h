@@ -9,7 +9,8 @@
 class CImgContainer;
 class TfrImageViewer;
 
-// Data flow: owner fills the viewer -> modal run -> double click closes Accepted, close box/Esc Rejected -> owner reads selectedKey().
+// Data flow: owner fills the viewer -> modal run -> double click or Return closes Accepted, close box/Esc
+// Rejected -> owner reads selectedKey(). Arrow keys, Home and End move the selection band.
 class TfrmSelectImage : public QDialog {
     Q_OBJECT
 public:
@@ -20,15 +21,28 @@ public:
     void clearImages();
     CImgContainer* addImageFile(const QString& fileName, int key, bool showCaption,
                                 const QString& caption, QRgb background);
+    // Lays the thumbnails out and fits the window to their rows: at least one,
+    // at most the full height.
     void arrange();
     // Key of the selected thumbnail, -1 for none.
     int selectedKey() const;
+    // Selects the thumbnail of the key; -1 clears the selection.
+    void selectKey(int key);
     // Ends the modal run with the OK result.
     void closeWithOk();
 
+    static constexpr int ClientWidth = 702;
+    static constexpr int ClientHeight = 563;
+
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Handles a key of the picker; false for keys it leaves to others.
+    bool navigate(int key);
+    void moveSelection(int position);
+
     TfrImageViewer* m_frImageViewer;
 };

@@ -26,6 +26,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -186,7 +187,9 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
     m_btnCalculate = new QPushButton(QStringLiteral("Calculate"), this);
     m_btnCalculate->setObjectName(QStringLiteral("btnCalculate"));
     m_btnCalculate->setGeometry(312, 243, 157, 24);
-    m_btnCalculate->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the buttons; a click leaves the focus in the field being edited.
+    m_btnCalculate->setFocusPolicy(Qt::TabFocus);
+    m_btnCalculate->setAutoDefault(true);
     connect(m_btnCalculate, &QPushButton::clicked, this, &TfrShapeCalculator::btnCalculateClick);
 
     m_lblVol = new QLabel(QStringLiteral("Volume"), this);
@@ -211,7 +214,7 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
         button->setObjectName(name);
         button->setGeometry(455, top, 14, 14);
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         button->setToolTip(hint);
         button->setIconSize(QSize(12, 12));
         if (const auto icon = loadGifImage(uiImages + picture))
@@ -230,10 +233,14 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
     m_btnMoreInfo = new QPushButton(QStringLiteral("More info >>"), this);
     m_btnMoreInfo->setObjectName(QStringLiteral("btnMoreInfo"));
     m_btnMoreInfo->setGeometry(312, 308, 157, 20);
+    // Not a toggle: "More info" and "Less info" look alike, the caption tells the state.
     m_btnMoreInfo->setFlat(true);
-    m_btnMoreInfo->setCheckable(true);
-    m_btnMoreInfo->setFocusPolicy(Qt::NoFocus);
+    m_btnMoreInfo->setFocusPolicy(Qt::TabFocus);
+    m_btnMoreInfo->setAutoDefault(true);
     connect(m_btnMoreInfo, &QPushButton::clicked, this, &TfrShapeCalculator::btnMoreInfoClick);
+    QWidget::setTabOrder(m_btnCalculate, m_btnCopyVolume);
+    QWidget::setTabOrder(m_btnCopyVolume, m_btnCopyArea);
+    QWidget::setTabOrder(m_btnCopyArea, m_btnMoreInfo);
 
     m_scrExtraVars = makeBox(this, QStringLiteral("scrExtraVars"), QRect(478, 24, 133, 284), &m_extraBox);
     m_scrExtraVars->hide();
@@ -261,7 +268,7 @@ bool TfrShapeCalculator::initialize(const QString& imageFolder, const QString& l
     if (!m_picker)
         m_picker = new TfrmSelectImage(this);
     m_onWidthChanged = std::move(onWidthChanged);
-    if (m_btnMoreInfo->isChecked())
+    if (extrasShown())
         showExtras();
     else
         hideExtras();
@@ -275,7 +282,7 @@ void TfrShapeCalculator::translate(const QString& language)
     m_lblSelShape->setText(langText(QStringLiteral("selshape")));
     m_lblNoImage->setText(langText(QStringLiteral("noimage")));
     m_btnCalculate->setText(langText(QStringLiteral("calculate")));
-    m_btnMoreInfo->setText(langText(m_btnMoreInfo->isChecked() ? QStringLiteral("hideinfo") : QStringLiteral("moreinfo")));
+    m_btnMoreInfo->setText(langText(extrasShown() ? QStringLiteral("hideinfo") : QStringLiteral("moreinfo")));
     setGroupTexts(m_group);
     m_lblArea->setText(langText(QStringLiteral("area")));
     m_lblArea->adjustSize();
@@ -356,7 +363,7 @@ bool TfrShapeCalculator::showCategories(const QString& group, const QStringList&
     }
     if (m_shapeList.empty()) {
         clearView();
-        showMessage(QStringLiteral("There are no shapes in selected categories!"));
+        showMessage(textOr(QStringLiteral("noshapes"), QStringLiteral("There are no shapes in selected categories!")));
     }
     m_group = group;
     setGroupTexts(group);
@@ -404,6 +411,7 @@ void TfrShapeCalculator::completePicker()
 void TfrShapeCalculator::pickShape()
 {
     completePicker();
+    m_picker->selectKey(currentKey());
     // Only a chosen thumbnail changes the shape; closing the picker otherwise
     // keeps the current shape and what was typed for it.
     if (m_picker->exec() == QDialog::Accepted)
@@ -414,6 +422,18 @@ void TfrShapeCalculator::selectShape(int index)
 {
     m_current = index >= 0 && index < static_cast<int>(m_shapeList.size()) ? m_shapeList[index].second : nullptr;
     showShape();
+    // Typing goes straight into the first dimension.
+    if (const QList<QLineEdit*> edits = inputEdits(); !edits.isEmpty())
+        edits.first()->setFocus(Qt::OtherFocusReason);
+}
+
+int TfrShapeCalculator::currentKey() const
+{
+    for (int i = 0; i < static_cast<int>(m_shapeList.size()); ++i) {
+        if (m_current && m_shapeList[i].second == m_current)
+            return i;
+    }
+    return -1;
 }
 
 void TfrShapeCalculator::showShape()
@@ -455,8 +475,8 @@ void TfrShapeCalculator::clearView()
     clearInputs();
     clearExtras();
     const int resultRoom = m_btnCopyVolume->x() - m_lblVolValue->x() - 2;
-    fitLabel(m_lblVolValue, resultPlaceholder(), resultRoom);
-    fitLabel(m_lblAreaValue, resultPlaceholder(), resultRoom);
+    fitLabel(m_lblVolValue, formatResult(0.0), resultRoom);
+    fitLabel(m_lblAreaValue, formatResult(0.0), resultRoom);
     m_lblShapeName->clear();
     m_lblSelShape->show();
 }
@@ -502,6 +522,9 @@ void TfrShapeCalculator::buildInputs()
         previous = edit;
         y += RowStep;
     }
+    // From the last field on to the buttons, and from the last button round to the first field.
+    if (previous)
+        QWidget::setTabOrder(previous, m_btnCalculate);
     m_inputSeparator = DecimalSeparator;
     fitContents(m_scrVars, m_varsBox);
 }
@@ -519,7 +542,7 @@ void TfrShapeCalculator::buildExtras()
         label->adjustSize();
         label->show();
 
-        auto* value = new QLabel(resultPlaceholder(), m_extraBox);
+        auto* value = new QLabel(formatResult(0.0), m_extraBox);
         value->setObjectName(name);
         value->setPalette(m_lblVolValue->palette());
         value->setGeometry(38, y + 3, 83, label->height());
@@ -595,17 +618,21 @@ void TfrShapeCalculator::showResults()
 
 void TfrShapeCalculator::btnCopyVolumeClick()
 {
+    if (!m_current)
+        return;
     QGuiApplication::clipboard()->setText(m_lblVolValue->text());
 }
 
 void TfrShapeCalculator::btnCopyAreaClick()
 {
+    if (!m_current)
+        return;
     QGuiApplication::clipboard()->setText(m_lblAreaValue->text());
 }
 
 void TfrShapeCalculator::btnMoreInfoClick()
 {
-    if (m_btnMoreInfo->isChecked()) {
+    if (!extrasShown()) {
         m_btnMoreInfo->setText(langText(QStringLiteral("hideinfo")));
         showExtras();
     } else {
@@ -650,12 +677,20 @@ bool TfrShapeCalculator::eventFilter(QObject* watched, QEvent* event)
             imgShapeClick();
             return true;
         }
+    } else if (event->type() == QEvent::FocusIn) {
+        // Entering a field selects its text, so typing replaces the "0"; queued so
+        // that the click which gave the focus does not undo the selection.
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit && edit->parentWidget() == m_varsBox)
+            QTimer::singleShot(0, edit, &QLineEdit::selectAll);
     } else if (event->type() == QEvent::FocusOut) {
-        // Switching windows or opening a menu is not leaving the field.
+        // Switching windows or opening a menu is not leaving the field, nor is the
+        // focus the program moves itself (to a refused field, after a pick).
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         auto* edit = qobject_cast<QLineEdit*>(watched);
         if (edit && edit->parentWidget() == m_varsBox && reason != Qt::ActiveWindowFocusReason
-            && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
+            && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason
+            && reason != Qt::OtherFocusReason)
             editExit(edit);
     }
     return QWidget::eventFilter(watched, event);

@@ -88,6 +88,8 @@ private:
     void setGroupTexts(const QString& group);
     void placeResults();
     QString picturePath(const TPrimitive* shape) const;
+    // Position of the current shape in ShapeList, -1 when it is not there.
+    int currentKey() const;
     QList<QLineEdit*> inputEdits() const;
     QList<QLabel*> extraValueLabels() const;
 
