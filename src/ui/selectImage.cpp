@@ -2,9 +2,11 @@
 #include "ui/selectImage.h"
 
 #include "lang/language.h"
+#include "ui/gifImage.h"
 #include "ui/imageViewer.h"
 #include "ui/imgContainer.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
@@ -13,6 +15,7 @@
 #include <QStyle>
 
 #include <algorithm>
+#include <malloc.h>
 
 TfrmSelectImage::TfrmSelectImage(QWidget* parent)
     : QDialog(parent)
@@ -25,6 +28,8 @@ TfrmSelectImage::TfrmSelectImage(QWidget* parent)
     m_frImageViewer->setOnActivate([this](TfrImageViewer*, int) { closeWithOk(); });
     // The scroll box has the focus: its arrow keys move the selection instead of scrolling.
     m_frImageViewer->scrollBox()->installEventFilter(this);
+    m_prepareTimer.setSingleShot(true);
+    connect(&m_prepareTimer, &QTimer::timeout, this, &TfrmSelectImage::prepareNext);
 }
 
 void TfrmSelectImage::clearImages()
@@ -35,7 +40,61 @@ void TfrmSelectImage::clearImages()
 CImgContainer* TfrmSelectImage::addImageFile(const QString& fileName, int key, bool showCaption,
                                              const QString& caption, QRgb background)
 {
-    return m_frImageViewer->addImageFile(fileName, key, showCaption, caption, background);
+    const Prepared& picture = prepared(fileName);
+    if (!picture.exists)
+        return m_frImageViewer->addImage(nullptr, key, showCaption, caption, background);
+    if (!picture.picture)
+        return nullptr;
+    return m_frImageViewer->addImage(&*picture.picture, key, showCaption, caption, background);
+}
+
+// Fitting a fitted picture again copies it unchanged, so the thumbnail is the
+// one the viewer would make from the file.
+const TfrmSelectImage::Prepared& TfrmSelectImage::prepared(const QString& fileName)
+{
+    if (const auto found = m_prepared.constFind(fileName); found != m_prepared.constEnd())
+        return *found;
+    Prepared picture;
+    picture.exists = QFileInfo::exists(fileName);
+    if (picture.exists) {
+        if (const std::optional<QImage> decoded = loadGifImage(fileName)) {
+            const QImage fitted = fitBitmap(*decoded, m_frImageViewer->ThumbWidth, m_frImageViewer->ThumbHeight);
+            // Three bytes a pixel where there is no transparency to keep.
+            if (fitted.isNull())
+                picture.picture = *decoded;
+            else
+                picture.picture = fitted.hasAlphaChannel() ? fitted : fitted.convertToFormat(QImage::Format_RGB888);
+        }
+    }
+    return *m_prepared.insert(fileName, picture);
+}
+
+void TfrmSelectImage::prepareInAdvance(const QStringList& fileNames, int delayMs)
+{
+    m_toPrepare = fileNames;
+    m_prepareTimer.start(delayMs);
+}
+
+void TfrmSelectImage::prepareNext()
+{
+    if (m_toPrepare.isEmpty()) {
+        m_prepareTimer.stop();
+        // The window made and drawn once off the screen, with a thumbnail of
+        // its own: the first opening finds its fonts and style ready and only
+        // maps it.
+        winId();
+        CImgContainer sample;
+        sample.setThumbSize(m_frImageViewer->ThumbWidth, m_frImageViewer->ThumbHeight);
+        sample.setCaption(windowTitle());
+        sample.assignImage(nullptr, windowTitle());
+        sample.redraw();
+        grab();
+        // Decoding left freed buffers between the kept thumbnails: give them back.
+        malloc_trim(0);
+        return;
+    }
+    prepared(m_toPrepare.takeFirst());
+    m_prepareTimer.start(0);
 }
 
 void TfrmSelectImage::arrange()

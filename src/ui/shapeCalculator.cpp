@@ -39,6 +39,8 @@ namespace {
 constexpr int PictureSize = 300;
 constexpr int RowStep = 18;
 constexpr int FirstRowTop = 8;
+// Long enough for the main window to be on the screen first.
+constexpr int PrepareDelayMs = 300;
 const QColor ResultColour(0x00, 0x00, 0x80);
 
 QString textOr(const QString& key, const QString& fallback)
@@ -267,6 +269,16 @@ bool TfrShapeCalculator::initialize(const QString& imageFolder, const QString& l
     m_lblNoImage->hide();
     if (!m_picker)
         m_picker = new TfrmSelectImage(this);
+    // The thumbnails of both groups are made while the user looks at the new
+    // window, so that the picker opens at once.
+    QStringList pictures;
+    for (const QString& group : {QStringLiteral("solid"), QStringLiteral("flat")}) {
+        if (const TNameList* shapes = PrimitivesLibrary.getGroupList(group)) {
+            for (const auto& [id, shape] : *shapes)
+                pictures.append(picturePath(shape, group));
+        }
+    }
+    m_picker->prepareInAdvance(pictures, PrepareDelayMs);
     m_onWidthChanged = std::move(onWidthChanged);
     if (extrasShown())
         showExtras();
@@ -374,6 +386,11 @@ bool TfrShapeCalculator::showCategories(const QString& group, const QStringList&
 
 QString TfrShapeCalculator::picturePath(const TPrimitive* shape) const
 {
+    return picturePath(shape, m_groupFolder);
+}
+
+QString TfrShapeCalculator::picturePath(const TPrimitive* shape, const QString& groupFolder) const
+{
     // A shape without a picture name has no file: the picture folder itself is
     // not one.
     if (shape->getImage().isEmpty())
@@ -381,7 +398,7 @@ QString TfrShapeCalculator::picturePath(const TPrimitive* shape) const
     QDir folder(m_programFolder);
     if (!m_imageFolder.isEmpty())
         folder.setPath(folder.filePath(m_imageFolder));
-    return QDir(folder.filePath(m_groupFolder)).filePath(shape->getImage());
+    return QDir(folder.filePath(groupFolder)).filePath(shape->getImage());
 }
 
 void TfrShapeCalculator::fillPicker()

@@ -385,4 +385,35 @@ TEST_F(PickerTest, TheWindowFitsItsRows)
     }
 }
 
+TEST_F(PickerTest, PreparedPicturesGiveTheSameThumbnailsWithoutReadingAgain)
+{
+    // what the viewer makes straight from the files
+    TfrImageViewer direct;
+    const char* files[] = {"wide.gif", "small.gif", "damaged.gif", "missing.gif"};
+    std::vector<CImgContainer*> expected;
+    for (int key = 0; key < 4; ++key)
+        expected.push_back(direct.addImageFile(dir.filePath(files[key]), key, true, QStringLiteral("Shape"), White));
+
+    TfrmSelectImage dialog;
+    QStringList names;
+    for (const char* file : files)
+        names << dir.filePath(file);
+    dialog.prepareInAdvance(names, 0);
+    QTest::qWait(200);
+    // the files are gone: the thumbnails come from what was prepared
+    for (const char* file : {"wide.gif", "small.gif"})
+        ASSERT_TRUE(QFile::remove(dir.filePath(file)));
+    ASSERT_TRUE(writeGif(dir.filePath("missing.gif"), 20, 20, {0, 0, 0}));
+    for (int round = 0; round < 2; ++round) {
+        dialog.clearImages();
+        for (int key = 0; key < 4; ++key) {
+            CImgContainer* item = dialog.addImageFile(dir.filePath(files[key]), key, true, QStringLiteral("Shape"), White);
+            ASSERT_EQ(item == nullptr, expected[static_cast<std::size_t>(key)] == nullptr) << files[key];
+            if (item) {
+                EXPECT_EQ(item->thumbnail(), expected[static_cast<std::size_t>(key)]->thumbnail()) << files[key];
+            }
+        }
+    }
+}
+
 } // namespace
