@@ -7,7 +7,7 @@ KOLVENT_BUILD="${KOLVENT_BUILD:-$KOLVENT_ROOT/build}"
 
 # Packages the program needs to build and run.
 KOLVENT_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libxml2-dev libgif-dev libstb-dev
-                  libgtest-dev fonts-dejavu-core)
+                  libgtest-dev fonts-dejavu-core fonts-dejavu-extra)
 
 install_missing() {
     local missing=()

@@ -11,6 +11,7 @@
 #include "ui/fieldChecks.h"
 #include "ui/gifImage.h"
 #include "ui/selectImage.h"
+#include "ui/uiFont.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -523,6 +524,7 @@ void TfrShapeCalculator::buildInputs()
             continue;
         auto* label = new QLabel(name, m_varsBox);
         label->setObjectName(QStringLiteral("lblVar") + name);
+        label->setFont(variableFont());
         label->move(8, y + 3);
         label->adjustSize();
         label->show();
@@ -555,6 +557,7 @@ void TfrShapeCalculator::buildExtras()
             continue;
         auto* label = new QLabel(name, m_extraBox);
         label->setObjectName(QStringLiteral("_lblExtraVar") + name);
+        label->setFont(variableFont());
         label->move(8, y + 3);
         label->adjustSize();
         label->show();

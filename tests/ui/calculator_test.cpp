@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -205,6 +206,21 @@ TEST_F(CalculatorTest, RowsFollowTheVariableOrderAndTabWalksThem)
     EXPECT_EQ(edits[0]->geometry().topLeft(), QPoint(30, 8));
     EXPECT_EQ(edits[1]->geometry().topLeft(), QPoint(30, 26));
     EXPECT_EQ(box->findChild<QLabel*>(QStringLiteral("lblVara"))->geometry().topLeft(), QPoint(8, 11));
+    // variable names in italic serif: l, I and | come out as three different shapes
+    const QFont names = box->findChild<QLabel*>(QStringLiteral("lblVara"))->font();
+    EXPECT_TRUE(names.italic());
+    QList<QImage> glyphs;
+    for (const QString& glyph : {QStringLiteral("l"), QStringLiteral("I"), QStringLiteral("|")}) {
+        QImage image(24, 24, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(names);
+        painter.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, glyph);
+        painter.end();
+        for (const QImage& other : glyphs)
+            EXPECT_NE(image, other) << glyph.toStdString();
+        glyphs.append(image);
+    }
     EXPECT_EQ(label(QStringLiteral("_lblExtraVardiag")), QStringLiteral("diag"));
     EXPECT_EQ(label(QStringLiteral("diag")), QStringLiteral("0.00"));
 
