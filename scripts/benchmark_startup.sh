@@ -31,27 +31,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display number for our own server.
-DISPLAY_NUMBER=""
-for n in $(seq 90 120); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        DISPLAY_NUMBER="$n"
-        break
-    fi
-done
-[ -n "$DISPLAY_NUMBER" ] || { echo "no free X display number" >&2; exit 1; }
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-for _ in $(seq 200); do
-    xwininfo -root >/dev/null 2>&1 && break
-    sleep 0.05
-done
-xwininfo -root >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
-export QT_QPA_PLATFORM=xcb
-
-# now_us: monotonic enough for intervals of a few hundred milliseconds.
-now_us() { echo $(( $(date +%s%N) / 1000 )); }
+start_private_xvfb
 
 # measure TITLE COMMAND... -> "microseconds kibibytes"
 measure() {
@@ -134,7 +114,6 @@ for run in $(seq "$RUNS"); do
         'BEGIN { printf "%-5s %14.1f %12.1f %14.1f %12.1f\n", r, kt / 1000, km / 1024, mt / 1000, mm / 1024 }'
 done
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 KT="$(cut -d' ' -f1 "$WORK/kolvent.txt" | median)"
 KM="$(cut -d' ' -f2 "$WORK/kolvent.txt" | median)"
 MT="$(cut -d' ' -f1 "$WORK/minimal.txt" | median)"

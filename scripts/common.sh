@@ -7,7 +7,7 @@ KOLVENT_BUILD="${KOLVENT_BUILD:-$KOLVENT_ROOT/build}"
 
 # Packages the program needs to build and run.
 KOLVENT_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libxml2-dev libgif-dev libstb-dev
-                  libgtest-dev fonts-dejavu-core)
+                  libgtest-dev fonts-dejavu-core fonts-dejavu-extra)
 
 install_missing() {
     local missing=()
@@ -34,3 +34,31 @@ configure_and_build() {
     fi
     cmake --build "$KOLVENT_BUILD" --parallel
 }
+
+# start_private_xvfb: starts Xvfb on a free display number, exports DISPLAY and
+# sets XVFB_PID (the caller kills it). Needs xvfb and x11-utils.
+start_private_xvfb() {
+    local n display_number=""
+    for n in $(seq 90 120); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+            display_number="$n"
+            break
+        fi
+    done
+    [ -n "$display_number" ] || { echo "no free X display number" >&2; return 1; }
+    Xvfb ":$display_number" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$display_number"
+    for _ in $(seq 200); do
+        xwininfo -root >/dev/null 2>&1 && break
+        sleep 0.05
+    done
+    xwininfo -root >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; return 1; }
+    export QT_QPA_PLATFORM=xcb
+}
+
+# now_us: monotonic enough for intervals of a few hundred milliseconds.
+now_us() { echo $(( $(date +%s%N) / 1000 )); }
+
+# median: the median of the numbers on standard input, one a line.
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }

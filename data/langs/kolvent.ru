@@ -32,6 +32,16 @@ mnuViewSolidAll=&Объёмные фигуры...
 mnuViewSolidCategories=К&атегории объёмных фигур...
 mnuHelp=&Справка
 mnuHelpAbout=&О программе...
+mnuQuit=В&ыход
+frmSettings=Настройки
+frmCategories=Категории
+frmSelectImage=Выберите фигуру
+frmAbout=О программе Kolvent
+aboutversion=Версия %s
+aboutnotice=Свободное ПО, лицензия MIT
+aboutcomments=Пишите нам по адресу
+precisionrange=Число знаков - от 0 до %1: пожалуйста, исправьте поле [ %s ]
+noshapes=В отмеченных категориях нет фигур!
 
 [FORMCategories]
 lblCheckCategories=Отметьте одну или несколько категорий: будут показаны фигуры из всех отмеченных

@@ -38,3 +38,9 @@ QString langText(const QString& key)
 {
     return LangStrings->getString(key);
 }
+
+QString langTextOr(const QString& key, const QString& builtIn)
+{
+    const QString text = langText(key);
+    return text.isEmpty() ? builtIn : text;
+}

@@ -17,3 +17,5 @@ extern IStringArray Languages;
 bool loadLanguage(const QString& path, const QString& section);
 // The text under the key in LangStrings, or empty text.
 QString langText(const QString& key);
+// The text under the key, or the built-in text when the file gives none.
+QString langTextOr(const QString& key, const QString& builtIn);

@@ -24,7 +24,9 @@
 namespace {
 
 // Our catalogues are a few kilobytes; anything far larger is not one of them.
-constexpr qsizetype MaxCatalogueSize = 1024 * 1024;
+// The cap must stay small: libxml2 checks the attributes of one element for
+// duplicates in quadratic time, so half a megabyte of them stalls start-up.
+constexpr qsizetype MaxCatalogueSize = 64 * 1024;
 
 const QString LibraryOrigin = QStringLiteral("[PrimitivesLibrary]\r\n");
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/about.h"
 
+#include "lang/language.h"
 #include "ui/gifImage.h"
 #include "ui/uiFont.h"
 
@@ -23,6 +24,8 @@ TfrmAbout::UrlOpener& urlOpener()
     static TfrmAbout::UrlOpener opener = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     return opener;
 }
+
+const QString Version = QStringLiteral("0.9.2");
 
 // The texts right of the picture end 2 pixels before the right edge.
 constexpr int TextLeft = 96;
@@ -78,19 +81,33 @@ TfrmAbout::TfrmAbout(const QString& iconPath, QWidget* parent)
     name->setFont(large);
     name->adjustSize();
 
-    makeLabel(QStringLiteral("Label1"), QStringLiteral("Version 0.9.2"), this, 31);
-    makeLabel(QStringLiteral("lblNotice"), QStringLiteral("Free software, MIT licence"), this, 48);
+    m_lblVersion = makeLabel(QStringLiteral("Label1"), QString(), this, 31);
+    m_lblNotice = makeLabel(QStringLiteral("lblNotice"), QString(), this, 48);
     m_lblWebSite = makeLink(QStringLiteral("lblWebSite"), KolventWebSite, this, 64);
-    makeLabel(QStringLiteral("Label4"), QStringLiteral("Please send your comments to"), this, 104);
+    m_lblComments = makeLabel(QStringLiteral("Label4"), QString(), this, 104);
     m_lblEmail = makeLink(QStringLiteral("lblEmail"), KolventEmail, this, 120);
     m_lblWebSite->installEventFilter(this);
     m_lblEmail->installEventFilter(this);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setGeometry(9, 108, 72, 25);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    m_btnOK = new QPushButton(this);
+    m_btnOK->setObjectName(QStringLiteral("OKButton"));
+    m_btnOK->setGeometry(9, 108, 72, 25);
+    m_btnOK->setDefault(true);
+    connect(m_btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    translate();
+}
+
+void TfrmAbout::translate()
+{
+    setWindowTitle(langTextOr(QStringLiteral("frmAbout"), QStringLiteral("About Kolvent")));
+    m_lblVersion->setText(langTextOr(QStringLiteral("aboutversion"), QStringLiteral("Version %s")).replace(
+        QStringLiteral("%s"), Version));
+    m_lblNotice->setText(langTextOr(QStringLiteral("aboutnotice"), QStringLiteral("Free software, MIT licence")));
+    m_lblComments->setText(
+        langTextOr(QStringLiteral("aboutcomments"), QStringLiteral("Please send your comments to")));
+    for (QLabel* label : {m_lblVersion, m_lblNotice, m_lblComments})
+        fitLabel(label, TextWidth);
+    m_btnOK->setText(langTextOr(QStringLiteral("ok"), QStringLiteral("OK")));
 }
 
 QString TfrmAbout::defaultIconPath()

@@ -9,12 +9,13 @@
 #include <functional>
 
 class QLabel;
+class QPushButton;
 
 // Address of the project's web page and its contact mail address.
 extern const QString KolventWebSite;
 extern const QString KolventEmail;
 
-// Data flow: fixed texts and the program picture shown; clicks on the web or mail address -> desktop shell (UrlOpener).
+// Data flow: the program picture and texts of the interface language (translate); clicks on the web or mail address -> desktop shell (UrlOpener).
 class TfrmAbout : public QDialog {
     Q_OBJECT
 public:
@@ -29,6 +30,8 @@ public:
     // returns the opener it replaces.
     static UrlOpener setUrlOpener(UrlOpener opener);
 
+    // Title and texts from the current language texts, English where they give none.
+    void translate();
     void lblWebSiteClick();
     void lblEmailClick();
 
@@ -36,6 +39,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QLabel* m_lblVersion;
+    QLabel* m_lblNotice;
+    QLabel* m_lblComments;
+    QPushButton* m_btnOK;
     QLabel* m_lblWebSite;
     QLabel* m_lblEmail;
 };

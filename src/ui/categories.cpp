@@ -81,9 +81,12 @@ bool TfrmCategories::fillCategories(const IMultiArray& catalogue, const QString&
     return true;
 }
 
-void TfrmCategories::translate(const QString& language)
+void TfrmCategories::translate(const QString& language, const QString& languageFile)
 {
     m_language = language;
+    if (!languageFile.isEmpty())
+        translateForm(this, QStringLiteral("FORMCategories"), languageFile);
+    setWindowTitle(langTextOr(QStringLiteral("frmCategories"), QStringLiteral("Categories")));
     m_lblCheckCategories->setText(langText(QStringLiteral("checkcategory")));
     fitLabel(m_lblCheckCategories, width() - 2 * m_lblCheckCategories->x());
     m_btnOK->setText(langText(QStringLiteral("ok")));

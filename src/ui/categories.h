@@ -24,7 +24,9 @@ public:
     // "FORMCategories" of the language file when the path is not empty.
     bool fillCategories(const IMultiArray& catalogue, const QString& language,
                         const QString& languageFile);
-    void translate(const QString& language);
+    // Texts of the language; hints from the section "FORMCategories" of the
+    // language file too when one is given.
+    void translate(const QString& language, const QString& languageFile = QString());
     // Keys of the checked categories, in the order of the boxes.
     QStringList checkedCategories() const;
 

@@ -128,21 +128,25 @@ CImgContainer* TfrImageViewer::findItem(int key) const
     return found == m_items.end() ? nullptr : *found;
 }
 
+void TfrImageViewer::selectKey(int key)
+{
+    if (key == m_selectedKey)
+        return;
+    if (CImgContainer* previous = findItem(m_selectedKey)) {
+        previous->Selected = false;
+        previous->redraw();
+    }
+    CImgContainer* chosen = findItem(key);
+    if (chosen) {
+        chosen->Selected = true;
+        chosen->redraw();
+    }
+    m_selectedKey = chosen ? key : -1;
+}
+
 void TfrImageViewer::itemClicked(int key)
 {
-    if (key != m_selectedKey) {
-        if (m_selectedKey >= 0) {
-            if (CImgContainer* previous = findItem(m_selectedKey)) {
-                previous->Selected = false;
-                previous->redraw();
-            }
-        }
-        if (CImgContainer* clicked = findItem(key)) {
-            clicked->Selected = true;
-            clicked->redraw();
-        }
-        m_selectedKey = key;
-    }
+    selectKey(key);
     if (OnSelect)
         OnSelect(this, m_selectedKey);
 }

@@ -42,6 +42,10 @@ public:
     // Flow layout in rows, from the top-left corner, Spacing apart.
     void arrange();
     CImgContainer* findItem(int key) const;
+    // Selects the item of the key, as a click does but without OnSelect; a key
+    // without an item clears the selection.
+    void selectKey(int key);
+    QScrollArea* scrollBox() const { return m_scrImages; }
     void setOnActivate(Callback callback) { m_onActivate = std::move(callback); }
 
 protected:

@@ -13,6 +13,7 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -40,44 +41,71 @@ TfrmMain::TfrmMain(const QString& programFolder, QWidget* parent)
 
 TfrmMain::~TfrmMain() = default;
 
+// Captions are set by translateMenus, from the language file or the built-in texts.
 void TfrmMain::createMenus()
 {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("mnuMain"));
     bar->setNativeMenuBar(false);
 
-    m_itmSettings = bar->addAction(QStringLiteral("Settings"));
+    m_itmSettings = bar->addAction(QString());
     m_itmSettings->setObjectName(QStringLiteral("itmSettings"));
     connect(m_itmSettings, &QAction::triggered, this, &TfrmMain::itmSettingsClick);
 
-    m_itmView = bar->addMenu(QStringLiteral("View"));
+    m_itmView = bar->addMenu(QString());
     m_itmView->setObjectName(QStringLiteral("itmView"));
     auto* radioGroup = new QActionGroup(this);
     radioGroup->setExclusive(true);
-    auto addRadio = [&](const QString& name, const QString& caption) {
-        QAction* item = m_itmView->addAction(caption);
+    auto addRadio = [&](const QString& name) {
+        QAction* item = m_itmView->addAction(QString());
         item->setObjectName(name);
         item->setCheckable(true);
         radioGroup->addAction(item);
         return item;
     };
-    m_itmViewFlatAll = addRadio(QStringLiteral("itmViewFlatAll"), QStringLiteral("Flat shapes..."));
+    m_itmViewFlatAll = addRadio(QStringLiteral("itmViewFlatAll"));
     connect(m_itmViewFlatAll, &QAction::triggered, this, &TfrmMain::itmViewFlatAllClick);
-    m_itmViewFlatCategories = addRadio(QStringLiteral("itmViewFlatCategories"), QStringLiteral("Flat shapes categories..."));
+    m_itmViewFlatCategories = addRadio(QStringLiteral("itmViewFlatCategories"));
     connect(m_itmViewFlatCategories, &QAction::triggered, this, &TfrmMain::itmViewFlatCategoriesClick);
     m_itmView->addSeparator()->setObjectName(QStringLiteral("N1"));
-    m_itmViewSolidAll = addRadio(QStringLiteral("itmViewSolidAll"), QStringLiteral("Solid shapes..."));
+    m_itmViewSolidAll = addRadio(QStringLiteral("itmViewSolidAll"));
     connect(m_itmViewSolidAll, &QAction::triggered, this, &TfrmMain::itmViewSolidAllClick);
-    m_itmViewSolidCategories = addRadio(QStringLiteral("itmViewSolidCategories"), QStringLiteral("Solid shapes categories..."));
+    m_itmViewSolidCategories = addRadio(QStringLiteral("itmViewSolidCategories"));
     connect(m_itmViewSolidCategories, &QAction::triggered, this, &TfrmMain::itmViewSolidCategoriesClick);
-    m_itmViewCompound = addRadio(QStringLiteral("itmViewCompound"), QStringLiteral("Compound shapes"));
+    m_itmViewCompound = addRadio(QStringLiteral("itmViewCompound"));
+    m_itmViewCompound->setText(QStringLiteral("Compound shapes"));
     m_itmViewCompound->setVisible(false);
+    // A program without a File menu still quits with the usual key.
+    m_itmView->addSeparator()->setObjectName(QStringLiteral("N2"));
+    m_itmQuit = m_itmView->addAction(QString());
+    m_itmQuit->setObjectName(QStringLiteral("itmQuit"));
+    m_itmQuit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(m_itmQuit, &QAction::triggered, this, &QWidget::close);
+    // The shortcut works while the menu is closed too.
+    addAction(m_itmQuit);
 
-    m_itmHelp = bar->addMenu(QStringLiteral("&Help"));
+    m_itmHelp = bar->addMenu(QString());
     m_itmHelp->setObjectName(QStringLiteral("itmHelp"));
-    m_itmHelpAbout = m_itmHelp->addAction(QStringLiteral("About..."));
+    m_itmHelpAbout = m_itmHelp->addAction(QString());
     m_itmHelpAbout->setObjectName(QStringLiteral("itmHelpAbout"));
     connect(m_itmHelpAbout, &QAction::triggered, this, &TfrmMain::itmHelpAboutClick);
+}
+
+// At start-up and after every language switch, so that the captions and their
+// accelerators never depend on whether the settings were changed yet.
+void TfrmMain::translateMenus()
+{
+    m_itmSettings->setText(langTextOr(QStringLiteral("mnuSettings"), QStringLiteral("&Settings")));
+    m_itmView->setTitle(langTextOr(QStringLiteral("mnuView"), QStringLiteral("&View")));
+    m_itmViewFlatAll->setText(langTextOr(QStringLiteral("mnuViewFlatAll"), QStringLiteral("&Flat shapes...")));
+    m_itmViewFlatCategories->setText(
+        langTextOr(QStringLiteral("mnuViewFlatCategories"), QStringLiteral("Flat shape &categories...")));
+    m_itmViewSolidAll->setText(langTextOr(QStringLiteral("mnuViewSolidAll"), QStringLiteral("&Solid shapes...")));
+    m_itmViewSolidCategories->setText(
+        langTextOr(QStringLiteral("mnuViewSolidCategories"), QStringLiteral("Solid shape c&ategories...")));
+    m_itmQuit->setText(langTextOr(QStringLiteral("mnuQuit"), QStringLiteral("&Quit")));
+    m_itmHelp->setTitle(langTextOr(QStringLiteral("mnuHelp"), QStringLiteral("&Help")));
+    m_itmHelpAbout->setText(langTextOr(QStringLiteral("mnuHelpAbout"), QStringLiteral("&About...")));
 }
 
 void TfrmMain::formCreate()
@@ -87,6 +115,7 @@ void TfrmMain::formCreate()
     m_langsFolder = QDir(m_programFolder).filePath(QStringLiteral("langs")) + QLatin1Char('/');
     m_filePrefix = QStringLiteral("kolvent.");
     loadLanguage(languageFile(m_language), QStringLiteral("DEFAULT"));
+    translateMenus();
     PrimitivesLibrary.loadShapeNames(m_langsFolder + QStringLiteral("flat.xml"));
     PrimitivesLibrary.loadShapeNames(m_langsFolder + QStringLiteral("solid.xml"));
     PrimitivesLibrary.loadCategories(m_langsFolder + QStringLiteral("categories.xml"));
@@ -203,15 +232,8 @@ void TfrmMain::setLanguage(const QString& code)
     loadLanguage(languageFile(code), QStringLiteral("DEFAULT"));
     m_frShapeCalculator->translate(code);
     if (m_categories)
-        m_categories->translate(code);
-    m_itmHelp->setTitle(langText(QStringLiteral("mnuHelp")));
-    m_itmHelpAbout->setText(langText(QStringLiteral("mnuHelpAbout")));
-    m_itmSettings->setText(langText(QStringLiteral("mnuSettings")));
-    m_itmView->setTitle(langText(QStringLiteral("mnuView")));
-    m_itmViewFlatAll->setText(langText(QStringLiteral("mnuViewFlatAll")));
-    m_itmViewFlatCategories->setText(langText(QStringLiteral("mnuViewFlatCategories")));
-    m_itmViewSolidAll->setText(langText(QStringLiteral("mnuViewSolidAll")));
-    m_itmViewSolidCategories->setText(langText(QStringLiteral("mnuViewSolidCategories")));
+        m_categories->translate(code, languageFile(code));
+    translateMenus();
 }
 
 void TfrmMain::frameWidthChanged(TfrShapeCalculator* sender)
@@ -226,6 +248,7 @@ void TfrmMain::itmHelpAboutClick()
 {
     if (!m_about)
         m_about = new TfrmAbout(QDir(m_programFolder).filePath(QStringLiteral("img/ui/kolvent.gif")), this);
+    m_about->translate();
     m_about->exec();
 }
 

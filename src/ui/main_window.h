@@ -15,7 +15,7 @@ class QMenu;
 class TfrmAbout;
 
 // Data flow: creation loads the English texts and the catalogues into the
-// library and puts the solid shapes in view; the View menu hands a group or
+// library, translates the menus and puts the solid shapes in view; the View menu hands a group or
 // the checked categories to the calculator frame, which then opens its picker;
 // Settings writes the options, which applySettings carries into the precision
 // in force and the interface language before the frame recalculates.
@@ -48,6 +48,7 @@ protected:
 private:
     void formCreate();
     void createMenus();
+    void translateMenus();
     QString languageFile(const QString& code) const;
     void rebuildCategories(const QString& group);
     void viewAll(const QString& group, QAction* item);
@@ -86,6 +87,7 @@ private:
     QAction* m_itmViewSolidAll;
     QAction* m_itmViewSolidCategories;
     QAction* m_itmViewCompound;
+    QAction* m_itmQuit;
     QMenu* m_itmHelp;
     QAction* m_itmHelpAbout;
 };

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/settingsDialog.h"
 
-#include "lang/error.h"
 #include "lang/language.h"
 #include "base/numbers.h"
 #include "base/settings.h"
 #include "model/messages.h"
-#include "ui/fieldChecks.h"
 #include "ui/uiFont.h"
 
 #include <QComboBox>
@@ -15,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+
+#include <optional>
 
 namespace {
 
@@ -112,6 +112,7 @@ void TfrmSettings::fillSeparators()
 
 void TfrmSettings::translate()
 {
+    setWindowTitle(langTextOr(QStringLiteral("frmSettings"), QStringLiteral("Settings")));
     m_pgSettings->setTabText(0, langText(QStringLiteral("calculation")));
     m_pgSettings->setTabText(1, langText(QStringLiteral("lang")));
     setCaption(m_lblFloatPrecise, QStringLiteral("floatprecise"), m_edtFloatPrecise);
@@ -124,17 +125,18 @@ void TfrmSettings::translate()
 
 void TfrmSettings::btnOKClick()
 {
-    const QString fieldName = m_lblFloatPrecise->text();
-    if (!checkIntEdit(m_edtFloatPrecise, fieldName, QStringLiteral("en")))
-        return;
-    // A precision the formatter cannot honour is refused like a text that is no number.
-    const int precision = readWholeNumber(m_edtFloatPrecise->text()).value_or(-1);
-    if (precision < 0 || precision > MaxPrecision) {
-        showMessage(correctFieldMessage(fieldName, QStringLiteral("en")));
+    // Anything but a whole number of decimals within the range the formatter
+    // honours is refused with a message that says the range.
+    const std::optional<int> precision = readWholeNumber(m_edtFloatPrecise->text());
+    if (!precision || *precision < 0 || *precision > MaxPrecision) {
+        showMessage(langTextOr(QStringLiteral("precisionrange"),
+                        QStringLiteral("Decimals go from 0 to %1: please, correct the field [ %s ]"))
+                        .replace(QStringLiteral("%1"), QString::number(MaxPrecision))
+                        .replace(QStringLiteral("%s"), m_lblFloatPrecise->text()));
         m_edtFloatPrecise->setFocus();
         return;
     }
-    OptPrecision = precision;
+    OptPrecision = *precision;
     const int language = m_cbxLanguage->currentIndex();
     if (language >= 0 && language < Languages->count())
         OptLanguage = Languages->keyAt(language).text();

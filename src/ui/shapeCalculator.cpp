@@ -12,6 +12,7 @@
 #include "ui/gifImage.h"
 #include "ui/resultLabel.h"
 #include "ui/selectImage.h"
+#include "ui/uiFont.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -48,6 +50,8 @@ constexpr int EditWidth = 160;
 constexpr int ExtraValueLeft = 38;
 constexpr int RowStep = 18;
 constexpr int FirstRowTop = 8;
+// Long enough for the main window to be on the screen first.
+constexpr int PrepareDelayMs = 300;
 const QColor ResultColour(0x00, 0x00, 0x80);
 
 QString textOr(const QString& key, const QString& fallback)
@@ -177,7 +181,9 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
     m_btnCalculate = new QPushButton(QStringLiteral("Calculate"), this);
     m_btnCalculate->setObjectName(QStringLiteral("btnCalculate"));
     m_btnCalculate->setGeometry(ColumnLeft, 243, ColumnWidth, 24);
-    m_btnCalculate->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the buttons; a click leaves the focus in the field being edited.
+    m_btnCalculate->setFocusPolicy(Qt::TabFocus);
+    m_btnCalculate->setAutoDefault(true);
     connect(m_btnCalculate, &QPushButton::clicked, this, &TfrShapeCalculator::btnCalculateClick);
 
     m_lblVol = new QLabel(QStringLiteral("Volume"), this);
@@ -202,7 +208,7 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
         button->setObjectName(name);
         button->setGeometry(CopyButtonLeft, top, 14, 14);
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         button->setToolTip(hint);
         button->setIconSize(QSize(12, 12));
         if (const auto icon = loadGifImage(uiImages + picture))
@@ -221,10 +227,14 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
     m_btnMoreInfo = new QPushButton(QStringLiteral("More info >>"), this);
     m_btnMoreInfo->setObjectName(QStringLiteral("btnMoreInfo"));
     m_btnMoreInfo->setGeometry(ColumnLeft, 308, ColumnWidth, 20);
+    // Not a toggle: "More info" and "Less info" look alike, the caption tells the state.
     m_btnMoreInfo->setFlat(true);
-    m_btnMoreInfo->setCheckable(true);
-    m_btnMoreInfo->setFocusPolicy(Qt::NoFocus);
+    m_btnMoreInfo->setFocusPolicy(Qt::TabFocus);
+    m_btnMoreInfo->setAutoDefault(true);
     connect(m_btnMoreInfo, &QPushButton::clicked, this, &TfrShapeCalculator::btnMoreInfoClick);
+    QWidget::setTabOrder(m_btnCalculate, m_btnCopyVolume);
+    QWidget::setTabOrder(m_btnCopyVolume, m_btnCopyArea);
+    QWidget::setTabOrder(m_btnCopyArea, m_btnMoreInfo);
 
     m_scrExtraVars = makeBox(this, QStringLiteral("scrExtraVars"), QRect(ExtraBoxLeft, 24, ExtraBoxWidth, 284), &m_extraBox);
     m_scrExtraVars->hide();
@@ -251,8 +261,18 @@ bool TfrShapeCalculator::initialize(const QString& imageFolder, const QString& l
     m_lblNoImage->hide();
     if (!m_picker)
         m_picker = new TfrmSelectImage(this);
+    // The thumbnails of both groups are made while the user looks at the new
+    // window, so that the picker opens at once.
+    QStringList pictures;
+    for (const QString& group : {QStringLiteral("solid"), QStringLiteral("flat")}) {
+        if (const TNameList* shapes = PrimitivesLibrary.getGroupList(group)) {
+            for (const auto& [id, shape] : *shapes)
+                pictures.append(picturePath(shape, group));
+        }
+    }
+    m_picker->prepareInAdvance(pictures, PrepareDelayMs);
     m_onWidthChanged = std::move(onWidthChanged);
-    if (m_btnMoreInfo->isChecked())
+    if (extrasShown())
         showExtras();
     else
         hideExtras();
@@ -266,7 +286,7 @@ void TfrShapeCalculator::translate(const QString& language)
     m_lblSelShape->setText(langText(QStringLiteral("selshape")));
     m_lblNoImage->setText(langText(QStringLiteral("noimage")));
     m_btnCalculate->setText(langText(QStringLiteral("calculate")));
-    m_btnMoreInfo->setText(langText(m_btnMoreInfo->isChecked() ? QStringLiteral("hideinfo") : QStringLiteral("moreinfo")));
+    m_btnMoreInfo->setText(langText(extrasShown() ? QStringLiteral("hideinfo") : QStringLiteral("moreinfo")));
     setGroupTexts(m_group);
     m_lblArea->setText(langText(QStringLiteral("area")));
     m_lblArea->adjustSize();
@@ -346,7 +366,7 @@ bool TfrShapeCalculator::showCategories(const QString& group, const QStringList&
     }
     if (m_shapeList.empty()) {
         clearView();
-        showMessage(QStringLiteral("There are no shapes in selected categories!"));
+        showMessage(textOr(QStringLiteral("noshapes"), QStringLiteral("There are no shapes in selected categories!")));
     }
     m_group = group;
     setGroupTexts(group);
@@ -357,6 +377,11 @@ bool TfrShapeCalculator::showCategories(const QString& group, const QStringList&
 
 QString TfrShapeCalculator::picturePath(const TPrimitive* shape) const
 {
+    return picturePath(shape, m_groupFolder);
+}
+
+QString TfrShapeCalculator::picturePath(const TPrimitive* shape, const QString& groupFolder) const
+{
     // A shape without a picture name has no file: the picture folder itself is
     // not one.
     if (shape->getImage().isEmpty())
@@ -364,7 +389,7 @@ QString TfrShapeCalculator::picturePath(const TPrimitive* shape) const
     QDir folder(m_programFolder);
     if (!m_imageFolder.isEmpty())
         folder.setPath(folder.filePath(m_imageFolder));
-    return QDir(folder.filePath(m_groupFolder)).filePath(shape->getImage());
+    return QDir(folder.filePath(groupFolder)).filePath(shape->getImage());
 }
 
 void TfrShapeCalculator::fillPicker()
@@ -394,6 +419,7 @@ void TfrShapeCalculator::completePicker()
 bool TfrShapeCalculator::pickShape()
 {
     completePicker();
+    m_picker->selectKey(currentKey());
     // Only a chosen thumbnail changes the shape; closing the picker otherwise
     // keeps the current shape and what was typed for it.
     if (m_picker->exec() != QDialog::Accepted)
@@ -416,12 +442,24 @@ void TfrShapeCalculator::selectShape(int index)
     m_current = index >= 0 && index < static_cast<int>(m_shapeList.size()) ? m_shapeList[index].second : nullptr;
     showShape();
     showFieldResults();
+    // Typing goes straight into the first dimension.
+    if (const QList<QLineEdit*> edits = inputEdits(); !edits.isEmpty())
+        edits.first()->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrShapeCalculator::showFieldResults()
 {
     if (m_current && !storeFields())
         showResults(true);
+}
+
+int TfrShapeCalculator::currentKey() const
+{
+    for (int i = 0; i < static_cast<int>(m_shapeList.size()); ++i) {
+        if (m_current && m_shapeList[i].second == m_current)
+            return i;
+    }
+    return -1;
 }
 
 void TfrShapeCalculator::showShape()
@@ -462,8 +500,8 @@ void TfrShapeCalculator::clearView()
     m_imgShape->setPixmap(blank);
     clearInputs();
     clearExtras();
-    setResultText(m_lblVolValue, resultPlaceholder(), resultRoom());
-    setResultText(m_lblAreaValue, resultPlaceholder(), resultRoom());
+    setResultText(m_lblVolValue, formatResult(0.0), resultRoom());
+    setResultText(m_lblAreaValue, formatResult(0.0), resultRoom());
     m_lblShapeName->clear();
     m_lblSelShape->show();
 }
@@ -493,6 +531,7 @@ void TfrShapeCalculator::buildInputs()
             continue;
         auto* label = new QLabel(name, m_varsBox);
         label->setObjectName(QStringLiteral("lblVar") + name);
+        label->setFont(variableFont());
         label->move(8, y + 3);
         label->adjustSize();
         label->show();
@@ -510,6 +549,9 @@ void TfrShapeCalculator::buildInputs()
         previous = edit;
         y += RowStep;
     }
+    // From the last field on to the buttons, and from the last button round to the first field.
+    if (previous)
+        QWidget::setTabOrder(previous, m_btnCalculate);
     m_inputSeparator = DecimalSeparator;
     fitContents(m_scrVars, m_varsBox);
 }
@@ -523,11 +565,12 @@ void TfrShapeCalculator::buildExtras()
             continue;
         auto* label = new QLabel(name, m_extraBox);
         label->setObjectName(QStringLiteral("_lblExtraVar") + name);
+        label->setFont(variableFont());
         label->move(8, y + 3);
         label->adjustSize();
         label->show();
 
-        auto* value = new QLabel(resultPlaceholder(), m_extraBox);
+        auto* value = new QLabel(formatResult(0.0), m_extraBox);
         value->setObjectName(name);
         value->setPalette(m_lblVolValue->palette());
         value->setGeometry(ExtraValueLeft, y + 3, extraRoom(), label->height());
@@ -623,17 +666,21 @@ void TfrShapeCalculator::showResults(bool quiet)
 
 void TfrShapeCalculator::btnCopyVolumeClick()
 {
+    if (!m_current)
+        return;
     QGuiApplication::clipboard()->setText(m_lblVolValue->text());
 }
 
 void TfrShapeCalculator::btnCopyAreaClick()
 {
+    if (!m_current)
+        return;
     QGuiApplication::clipboard()->setText(m_lblAreaValue->text());
 }
 
 void TfrShapeCalculator::btnMoreInfoClick()
 {
-    if (m_btnMoreInfo->isChecked()) {
+    if (!extrasShown()) {
         m_btnMoreInfo->setText(langText(QStringLiteral("hideinfo")));
         showExtras();
     } else {
@@ -678,12 +725,20 @@ bool TfrShapeCalculator::eventFilter(QObject* watched, QEvent* event)
             imgShapeClick();
             return true;
         }
+    } else if (event->type() == QEvent::FocusIn) {
+        // Entering a field selects its text, so typing replaces the "0"; queued so
+        // that the click which gave the focus does not undo the selection.
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit && edit->parentWidget() == m_varsBox)
+            QTimer::singleShot(0, edit, &QLineEdit::selectAll);
     } else if (event->type() == QEvent::FocusOut) {
-        // Switching windows or opening a menu is not leaving the field.
+        // Switching windows or opening a menu is not leaving the field, nor is the
+        // focus the program moves itself (to a refused field, after a pick).
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         auto* edit = qobject_cast<QLineEdit*>(watched);
         if (edit && edit->parentWidget() == m_varsBox && reason != Qt::ActiveWindowFocusReason
-            && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
+            && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason
+            && reason != Qt::OtherFocusReason)
             editExit(edit);
     }
     return QWidget::eventFilter(watched, event);

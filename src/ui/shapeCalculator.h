@@ -108,6 +108,9 @@ private:
     void setGroupTexts(const QString& group);
     void placeResults();
     QString picturePath(const TPrimitive* shape) const;
+    QString picturePath(const TPrimitive* shape, const QString& groupFolder) const;
+    // Position of the current shape in ShapeList, -1 when it is not there.
+    int currentKey() const;
     QList<QLineEdit*> inputEdits() const;
     QList<QLabel*> extraValueLabels() const;
 

@@ -14,6 +14,16 @@ QFont interfaceFont()
     return font;
 }
 
+QFont variableFont()
+{
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setStyleHint(QFont::Serif);
+    font.setPixelSize(InterfaceFontPixels + 1);
+    font.setBold(true);
+    font.setItalic(true);
+    return font;
+}
+
 void applyInterfaceFont()
 {
     QApplication::setFont(interfaceFont());

@@ -12,6 +12,10 @@ QFont interfaceFont();
 // Makes interfaceFont() the application's font; call before any window exists.
 void applyInterfaceFont();
 
+// Variable names beside the fields: bold italic serif, as in the shape
+// pictures, whose l (hooked foot) is not taken for I or |.
+QFont variableFont();
+
 class QLabel;
 
 // Smallest pixel size fitLabel goes down to.

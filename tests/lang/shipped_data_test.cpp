@@ -181,7 +181,9 @@ TEST(ShippedLanguageFiles, HoldEveryInterfaceText)
         "cpyarea",        "checkcategory",  "ok",             "cancel",         "calculation",
         "floatprecise",   "decseparator",   "lang",           "dot",            "comma",
         "mnuSettings",    "mnuView",        "mnuViewFlatAll", "mnuViewFlatCategories",
-        "mnuViewSolidAll", "mnuViewSolidCategories", "mnuHelp", "mnuHelpAbout",
+        "mnuViewSolidAll", "mnuViewSolidCategories", "mnuHelp", "mnuHelpAbout", "mnuQuit",
+        "frmSettings",    "frmCategories",  "frmSelectImage", "frmAbout",       "aboutversion",
+        "aboutnotice",    "aboutcomments",  "precisionrange", "noshapes",
     };
     std::map<QString, QString> english;
     std::vector<QSet<QString>> namesByLanguage;

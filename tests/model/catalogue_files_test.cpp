@@ -187,6 +187,48 @@ TEST_F(CatalogueFiles, UnreadableFilesGiveTheErrorOnly)
     EXPECT_EQ(m_library.categoryTitles()->count(), 0);
 }
 
+// One element with 60,000 distinct attributes, about 540 KB: libxml2 would
+// spend seconds on its duplicate-attribute check.
+QByteArray manyAttributes()
+{
+    QByteArray text = "<s><shape id=\"circle\"";
+    for (int i = 0; i < 60000; ++i)
+        text += " a" + QByteArray::number(i) + "=\"\"";
+    return text + "/></s>";
+}
+
+TEST_F(CatalogueFiles, FilesFarAboveTheShippedSizeAreRefusedAtOnce)
+{
+    const QByteArray attributes = manyAttributes();
+    ASSERT_GT(attributes.size(), 500 * 1024);
+    // Just under the cap is read; the shipped catalogues are a sixteenth of it.
+    QByteArray padded = "<s><shape id=\"circle\"><name lang=\"en\" title=\"Padded\"/></shape>";
+    padded += QByteArray(64 * 1024 - padded.size() - 4, ' ') + "</s>";
+    ASSERT_EQ(padded.size(), 64 * 1024);
+    const struct {
+        const char* name;
+        QByteArray text;
+        bool refused;
+    } cases[] = {
+        {"attributes.xml", attributes, true},
+        {"padded.xml", padded, false},
+        {"overpadded.xml", padded + ' ', true},
+    };
+    for (const auto& c : cases) {
+        const QString file = write(c.name, c.text);
+        m_recorder.messages.clear();
+        QElapsedTimer timer;
+        timer.start();
+        m_library.loadShapeNames(file);
+        EXPECT_LT(timer.elapsed(), 200) << c.name;
+        EXPECT_EQ(m_recorder.messages, c.refused ? QStringList({shapeError(file)}) : QStringList()) << c.name;
+        m_recorder.messages.clear();
+        m_library.loadCategories(file);
+        EXPECT_EQ(m_recorder.messages, c.refused ? QStringList({categoryError(file)}) : QStringList()) << c.name;
+    }
+    EXPECT_EQ(shape("circle")->getTitle(QStringLiteral("en")), QStringLiteral("Padded"));
+}
+
 TEST_F(CatalogueFiles, HostileDocumentsAreRefusedQuietly)
 {
     const QString secret = write("secret.txt", "top secret");

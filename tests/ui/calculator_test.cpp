@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -206,6 +207,21 @@ TEST_F(CalculatorTest, RowsFollowTheVariableOrderAndTabWalksThem)
     EXPECT_EQ(edits[0]->geometry().topLeft(), QPoint(30, 8));
     EXPECT_EQ(edits[1]->geometry().topLeft(), QPoint(30, 26));
     EXPECT_EQ(box->findChild<QLabel*>(QStringLiteral("lblVara"))->geometry().topLeft(), QPoint(8, 11));
+    // variable names in italic serif: l, I and | come out as three different shapes
+    const QFont names = box->findChild<QLabel*>(QStringLiteral("lblVara"))->font();
+    EXPECT_TRUE(names.italic());
+    QList<QImage> glyphs;
+    for (const QString& glyph : {QStringLiteral("l"), QStringLiteral("I"), QStringLiteral("|")}) {
+        QImage image(24, 24, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(names);
+        painter.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, glyph);
+        painter.end();
+        for (const QImage& other : glyphs)
+            EXPECT_NE(image, other) << glyph.toStdString();
+        glyphs.append(image);
+    }
     EXPECT_EQ(label(QStringLiteral("_lblExtraVardiag")), QStringLiteral("diag"));
     EXPECT_EQ(label(QStringLiteral("diag")), QStringLiteral("0.00"));
 
@@ -353,12 +369,16 @@ TEST_F(CalculatorTest, CopyButtonsCopyTheResultsAsShown)
 {
     auto* copyVolume = frame->findChild<QToolButton*>(QStringLiteral("btnCopyVolume"));
     auto* copyArea = frame->findChild<QToolButton*>(QStringLiteral("btnCopyArea"));
-    EXPECT_EQ(copyVolume->focusPolicy(), Qt::NoFocus);
+    // reached by Tab, never taken by a click
+    EXPECT_EQ(copyVolume->focusPolicy(), Qt::TabFocus);
 
-    // nothing selected: Calculate does nothing, the placeholder is copied
+    // nothing selected: Calculate and the copy buttons do nothing
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
     calculate();
     QTest::mouseClick(copyArea, Qt::LeftButton);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("0.00"));
+    QTest::mouseClick(copyVolume, Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
+    EXPECT_TRUE(messages.isEmpty());
 
     CalcPrecision = 3;
     DecimalSeparator = QLatin1Char(',');
@@ -517,6 +537,80 @@ TEST_F(CalculatorTest, ReTranslationKeepsTypedValuesInTheSeparatorInForce)
     type(QStringLiteral("a"), QStringLiteral("0,50"));
     frame->translate(QStringLiteral("en"));
     EXPECT_EQ(edit(QStringLiteral("a"))->text(), QStringLiteral("0,50"));
+}
+
+TEST_F(CalculatorTest, TheKeyboardLeadsFromThePickToTheResult)
+{
+    ASSERT_TRUE(frame->showCategories(QStringLiteral("flat"), {QStringLiteral("uitest")}));
+    int rect = 0;
+    while (frame->shapeList()[rect].first != QLatin1String("uitest:rect"))
+        ++rect;
+    onNextModal([rect](QDialog* dialog) { doubleClickThumbnail(dialog, rect); });
+    frame->pickShape();
+    QLineEdit* a = edit(QStringLiteral("a"));
+    QLineEdit* b = edit(QStringLiteral("b"));
+    EXPECT_EQ(frame->focusWidget(), a) << "the first field has the focus after a pick";
+    // the window comes back to the front when the picker closes (the platform's job)
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), a);
+    EXPECT_EQ(a->selectedText(), QStringLiteral("0"));
+    QTest::keyClicks(a, QStringLiteral("3"));
+    EXPECT_EQ(a->text(), QStringLiteral("3"));  // replaces the 0, no "03"
+
+    // Tab: fields, Calculate, the copy buttons, More info, and round again
+    const QStringList order = {QStringLiteral("b"), QStringLiteral("btnCalculate"), QStringLiteral("btnCopyVolume"),
+        QStringLiteral("btnCopyArea"), QStringLiteral("btnMoreInfo"), QStringLiteral("a")};
+    for (const QString& next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QApplication::processEvents();
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), next);
+        if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+            EXPECT_EQ(field->selectedText(), field->text()) << next.toStdString();
+        }
+    }
+    QTest::keyClick(a, Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("btnMoreInfo"));
+
+    // a click into a field selects its text as well; Return on Calculate computes
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, b->height() / 2));
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), b);
+    EXPECT_EQ(b->selectedText(), QStringLiteral("0"));
+    QTest::keyClicks(b, QStringLiteral("4"));
+    auto* calculateButton = frame->findChild<QPushButton*>(QStringLiteral("btnCalculate"));
+    calculateButton->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(calculateButton, Qt::Key_Return);
+    EXPECT_EQ(label(QStringLiteral("lblAreaValue")), QStringLiteral("12.00"));
+    EXPECT_EQ(label(QStringLiteral("diag")), QStringLiteral("5.00"));
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(CalculatorTest, FreshResultsFollowThePrecisionAndTheInfoButtonIsNoToggle)
+{
+    CalcPrecision = 4;
+    frame->translate(QStringLiteral("en"));
+    EXPECT_EQ(label(QStringLiteral("lblVolValue")), QStringLiteral("0.0000"));
+    pick(QStringLiteral("uitest:rect"));
+    EXPECT_EQ(label(QStringLiteral("lblVolValue")), QStringLiteral("0.0000"));
+    EXPECT_EQ(label(QStringLiteral("lblAreaValue")), QStringLiteral("0.0000"));
+    EXPECT_EQ(label(QStringLiteral("diag")), QStringLiteral("0.0000"));
+    CalcPrecision = 0;
+    pick(QStringLiteral("uitest:root"));
+    EXPECT_EQ(label(QStringLiteral("lblAreaValue")), QStringLiteral("0"));
+
+    // "More info >>" and "<< Less info" are the same kind of button: never held down
+    auto* toggle = frame->findChild<QPushButton*>(QStringLiteral("btnMoreInfo"));
+    const bool flat = toggle->isFlat();
+    for (const char* key : {"hideinfo", "moreinfo"}) {
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        EXPECT_EQ(toggle->text(), langText(QString::fromLatin1(key)));
+        EXPECT_FALSE(toggle->isChecked());
+        EXPECT_FALSE(toggle->isDown());
+        EXPECT_EQ(toggle->isFlat(), flat);
+    }
 }
 
 TEST_F(CalculatorTest, PromptsAndPictureArea)

@@ -176,9 +176,11 @@ TEST_F(CategoriesTest, TranslateRecaptionsAndMissingTitleIsEmpty)
     rows.append({QStringLiteral("cuboids"), QStringLiteral("Cubes and boxes"), QStringLiteral("Кубы и параллелепипеды")});
     dialog.fillCategories(catalogue(rows), QStringLiteral("en"), QString());
     tick(control<QCheckBox>(dialog, "cbx1"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Categories"));
 
     ASSERT_TRUE(loadLanguage(DataLangs + QStringLiteral("kolvent.ru"), QStringLiteral("DEFAULT")));
     dialog.translate(QStringLiteral("ru"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Категории"));
     EXPECT_EQ(control<QCheckBox>(dialog, "cbx0")->text(), QStringLiteral("Призмы"));
     EXPECT_EQ(control<QCheckBox>(dialog, "cbx3")->text(), QString());
     EXPECT_EQ(control<QPushButton>(dialog, "btnCancel")->text(), langText(QStringLiteral("cancel")));
@@ -254,7 +256,8 @@ TEST_F(SettingsTest, CancelChangesNothing)
 
 TEST_F(SettingsTest, PrecisionOutsideZeroToFifteenIsRefused)
 {
-    const QString expected = QStringLiteral("Please, correct the content of the field [ %1 ]")
+    // Every refusal says the range, naming the field by its caption.
+    const QString expected = QStringLiteral("Decimals go from 0 to 15: please, correct the field [ %1 ]")
                                  .arg(langText(QStringLiteral("floatprecise")));
     const struct {
         const char* typed;
@@ -316,6 +319,7 @@ TEST_F(SettingsTest, LayoutAndTexts)
 
     ASSERT_TRUE(loadLanguage(DataLangs + QStringLiteral("kolvent.ru"), QStringLiteral("DEFAULT")));
     dialog.translate();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Настройки"));
     expectNothingClipped(dialog);
     EXPECT_LE(control<QLabel>(dialog, "lblFloatPrecise")->geometry().right(),
               control<QLineEdit>(dialog, "edtFloatPrecise")->x());
@@ -369,6 +373,19 @@ TEST_F(AboutTest, ShowsPictureTextsAndOpensAddresses)
 
     TfrmAbout withoutPicture(dir.filePath("missing.gif"));
     EXPECT_TRUE(control<QLabel>(withoutPicture, "ProgramIcon")->pixmap().isNull());
+
+    // in Russian, and in English again where a language file gives no texts
+    ASSERT_TRUE(loadLanguage(DataLangs + QStringLiteral("kolvent.ru"), QStringLiteral("DEFAULT")));
+    about.translate();
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("О программе Kolvent"));
+    EXPECT_EQ(control<QLabel>(about, "Label1")->text(), QStringLiteral("Версия 0.9.2"));
+    EXPECT_EQ(control<QLabel>(about, "Label4")->text(), langText(QStringLiteral("aboutcomments")));
+    EXPECT_EQ(control<QPushButton>(about, "OKButton")->text(), QStringLiteral("ОК"));
+    expectNothingClipped(about);
+    loadLanguage(QString(), QStringLiteral("DEFAULT"));
+    about.translate();
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Kolvent"));
+    EXPECT_EQ(control<QLabel>(about, "Label1")->text(), QStringLiteral("Version 0.9.2"));
 }
 
 } // namespace

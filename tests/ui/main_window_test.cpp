@@ -8,7 +8,9 @@
 #include "model/messages.h"
 #include "model/primitivesLibrary.h"
 #include "shapes/catalogue.h"
+#include "ui/about.h"
 #include "ui/categories.h"
+#include "ui/imageViewer.h"
 #include "ui/imgContainer.h"
 #include "ui/main_window.h"
 #include "ui/selectImage.h"
@@ -26,7 +28,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QKeySequence>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -35,6 +43,7 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
 #include <numbers>
 
 namespace {
@@ -296,7 +305,7 @@ TEST_F(MainWindowTest, CancelledSettingsChangeNothing)
     });
     find<QAction>(QStringLiteral("itmSettings"))->trigger();
     EXPECT_EQ(DecimalSeparator, QLatin1Char('.'));
-    EXPECT_EQ(find<QMenu>(QStringLiteral("itmView"))->title(), QStringLiteral("View"));  // built-in until a switch
+    EXPECT_EQ(find<QMenu>(QStringLiteral("itmView"))->title(), QStringLiteral("&View"));
 }
 
 TEST_F(MainWindowTest, AMissingLanguageFileLeavesEmptyCaptions)
@@ -305,7 +314,9 @@ TEST_F(MainWindowTest, AMissingLanguageFileLeavesEmptyCaptions)
     start();
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(find<QPushButton>(QStringLiteral("btnCalculate"))->text(), QString());
-    EXPECT_EQ(find<QMenu>(QStringLiteral("itmView"))->title(), QStringLiteral("View"));
+    // the menus fall back on their built-in captions, accelerators included
+    EXPECT_EQ(find<QMenu>(QStringLiteral("itmView"))->title(), QStringLiteral("&View"));
+    EXPECT_EQ(find<QAction>(QStringLiteral("itmQuit"))->text(), QStringLiteral("&Quit"));
     EXPECT_FALSE(window->calculator()->shapeList().empty());
 }
 
@@ -389,6 +400,263 @@ TEST_F(MainWindowTest, TheAboutBoxOpensAndCloses)
     });
     find<QAction>(QStringLiteral("itmHelpAbout"))->trigger();
     EXPECT_EQ(title, QStringLiteral("About Kolvent"));
+}
+
+TEST_F(MainWindowTest, MenusCarryTheirAcceleratorsFromStartUpAndCtrlQQuits)
+{
+    start();
+    const struct {
+        const char* item;
+        const char* key;
+    } menus[] = {
+        {"itmSettings", "mnuSettings"},       {"itmViewFlatAll", "mnuViewFlatAll"},
+        {"itmViewFlatCategories", "mnuViewFlatCategories"}, {"itmViewSolidAll", "mnuViewSolidAll"},
+        {"itmViewSolidCategories", "mnuViewSolidCategories"}, {"itmHelpAbout", "mnuHelpAbout"},
+        {"itmQuit", "mnuQuit"},
+    };
+    for (const auto& menu : menus) {
+        const QString text = find<QAction>(QString::fromLatin1(menu.item))->text();
+        EXPECT_EQ(text, langText(QString::fromLatin1(menu.key))) << menu.item;
+        EXPECT_TRUE(text.contains(QLatin1Char('&'))) << menu.item;
+    }
+    EXPECT_EQ(find<QMenu>(QStringLiteral("itmView"))->title(), langText(QStringLiteral("mnuView")));
+    EXPECT_EQ(find<QMenu>(QStringLiteral("itmHelp"))->title(), langText(QStringLiteral("mnuHelp")));
+    EXPECT_EQ(find<QAction>(QStringLiteral("itmViewFlatCategories"))->text(), QStringLiteral("Flat shape &categories..."));
+
+    // Alt+V opens the View menu, Alt+S the settings
+    auto* view = find<QMenu>(QStringLiteral("itmView"));
+    QTest::keyClick(window.get(), Qt::Key_V, Qt::AltModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(view->isVisible());
+    view->close();
+    QString settingsTitle;
+    onNextModal([&settingsTitle](QDialog* settings) {
+        settingsTitle = settings->windowTitle();
+        settings->reject();
+    });
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    QTest::qWait(50);
+    EXPECT_EQ(settingsTitle, QStringLiteral("Settings"));
+
+    EXPECT_EQ(find<QAction>(QStringLiteral("itmQuit"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// Latin words of two letters or more that are not names: the product, the
+// licence, the addresses, the variables and a language's own name.
+QStringList englishWords(const QString& text)
+{
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    static const QStringList allowed = {QStringLiteral("Kolvent"), QStringLiteral("MIT"), QStringLiteral("English")};
+    QStringList found;
+    for (auto match = word.globalMatch(text); match.hasNext();) {
+        const QString w = match.next().captured();
+        if (!allowed.contains(w) && !KolventWebSite.contains(w) && !KolventEmail.contains(w))
+            found << w;
+    }
+    return found;
+}
+
+// Every text a window shows: title, captions, hints, tabs, list items, menus.
+QStringList shownTexts(QWidget* window)
+{
+    QStringList texts = {window->windowTitle()};
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets.prepend(window);
+    for (QWidget* widget : widgets) {
+        // the names of the variables beside the fields are the variables themselves
+        if (widget->objectName().startsWith(QLatin1String("lblVar"))
+            || widget->objectName().startsWith(QLatin1String("_lblExtraVar")))
+            continue;
+        texts << widget->toolTip();
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            texts << button->text();
+        if (auto* tabs = qobject_cast<QTabWidget*>(widget)) {
+            for (int i = 0; i < tabs->count(); ++i)
+                texts << tabs->tabText(i);
+        }
+        if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            for (int i = 0; i < list->count(); ++i)
+                texts << list->itemText(i);
+        }
+        if (auto* bar = qobject_cast<QMenuBar*>(widget)) {
+            for (const QAction* action : bar->actions())
+                texts << action->text();
+        }
+        if (auto* menu = qobject_cast<QMenu*>(widget)) {
+            texts << menu->title();
+            for (const QAction* action : menu->actions()) {
+                if (action->isVisible())
+                    texts << action->text();
+            }
+        }
+        if (auto* thumbnail = qobject_cast<CImgContainer*>(widget))
+            texts << thumbnail->caption();
+    }
+    return texts;
+}
+
+TEST_F(MainWindowTest, TheRussianInterfaceHasNoEnglishLeft)
+{
+    start();
+    onNextModal([](QDialog* settings) {
+        settings->findChild<QComboBox*>(QStringLiteral("cbxLanguage"))->setCurrentIndex(1);
+        QTest::mouseClick(settings->findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
+    });
+    find<QAction>(QStringLiteral("itmSettings"))->trigger();
+    ASSERT_EQ(window->language(), QStringLiteral("ru"));
+    pickThrough(QStringLiteral("itmViewSolidAll"), QStringLiteral("cone:round"));
+    ASSERT_NE(window->calculator()->currentShape(), nullptr);
+    click(QStringLiteral("btnMoreInfo"));
+
+    std::map<std::string, QStringList> english;
+    auto walk = [&english](const char* name, QWidget* shown) {
+        for (const QString& text : shownTexts(shown))
+            english[name] << englishWords(text);
+    };
+    walk("main window", window.get());
+    const struct {
+        const char* name;
+        const char* item;
+    } dialogs[] = {
+        {"settings", "itmSettings"},
+        {"categories", "itmViewSolidCategories"},
+        {"picker", "itmViewSolidAll"},
+        {"about", "itmHelpAbout"},
+    };
+    for (const auto& dialog : dialogs) {
+        bool opened = false;
+        onNextModal([&walk, &opened, &dialog](QDialog* shown) {
+            opened = true;
+            walk(dialog.name, shown);
+            shown->reject();
+        });
+        find<QAction>(QString::fromLatin1(dialog.item))->trigger();
+        EXPECT_TRUE(opened) << dialog.name;
+    }
+    // the messages a user meets in these windows
+    messages.clear();
+    onNextModal([](QDialog* settings) {
+        settings->findChild<QLineEdit*>(QStringLiteral("edtFloatPrecise"))->setText(QStringLiteral("16"));
+        QTest::mouseClick(settings->findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
+        settings->reject();
+    });
+    find<QAction>(QStringLiteral("itmSettings"))->trigger();
+    onNextModal([](QDialog* categories) {
+        QTest::mouseClick(categories->findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
+    });
+    find<QAction>(QStringLiteral("itmViewSolidCategories"))->trigger();
+    ASSERT_EQ(messages.size(), 2) << messages.join(QLatin1Char('|')).toStdString();
+    for (const QString& message : messages)
+        english["messages"] << englishWords(message);
+    EXPECT_TRUE(messages[0].contains(QLatin1String("15"))) << messages[0].toStdString();
+
+    for (const auto& [name, words] : english)
+        EXPECT_TRUE(words.isEmpty()) << name << ": " << words.join(QLatin1Char(' ')).toStdString();
+}
+
+// One element with 60,000 distinct attributes: about 540 KB.
+QByteArray manyAttributes()
+{
+    QByteArray out = "<shapes><shape id=\"circle\"";
+    for (int i = 0; i < 60000; ++i)
+        out += " a" + QByteArray::number(i) + "=\"\"";
+    return out + "/></shapes>";
+}
+
+TEST_F(MainWindowTest, AnOverloadedCatalogueIsRefusedWithinASecond)
+{
+    const QString flat = folder.filePath(QStringLiteral("langs/flat.xml"));
+    QFile file(flat);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(manyAttributes()), manyAttributes().size());
+    file.close();
+    // the creation of the main window is the start-up that reads the catalogues
+    QElapsedTimer clock;
+    clock.start();
+    window = std::make_unique<TfrmMain>(folder.path());
+    EXPECT_LT(clock.elapsed(), 1000);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QLatin1String("ERROR: Can't load shape names"))) << messages.first().toStdString();
+    EXPECT_TRUE(messages.first().contains(flat)) << messages.first().toStdString();
+}
+
+TEST_F(MainWindowTest, CancelledCategoriesKeepTheFilterInForce)
+{
+    start();
+    int offered = -1;
+    auto countAndPickFirst = [&offered](QDialog* picker) {
+        const QList<CImgContainer*> thumbnails = picker->findChildren<CImgContainer*>();
+        offered = static_cast<int>(thumbnails.size());
+        if (!thumbnails.isEmpty()) {
+            QTest::mouseClick(thumbnails.first(), Qt::LeftButton);
+            QTest::mouseDClick(thumbnails.first(), Qt::LeftButton);
+        } else
+            picker->reject();
+    };
+    // tick Triangles, OK: the picker offers the triangles
+    onNextModal([&countAndPickFirst](QDialog* categories) {
+        for (QCheckBox* box : categories->findChildren<QCheckBox*>()) {
+            if (box->text() == QLatin1String("Triangles"))
+                box->setChecked(true);
+        }
+        onNextModal(countAndPickFirst);
+        QTest::mouseClick(categories->findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
+    });
+    find<QAction>(QStringLiteral("itmViewFlatCategories"))->trigger();
+    QTest::qWait(100);
+    EXPECT_EQ(offered, 4);
+    const TNameList filtered = window->calculator()->shapeList();
+
+    // reopened and cancelled: still the triangles
+    onNextModal([](QDialog* categories) {
+        QTest::mouseClick(categories->findChild<QPushButton*>(QStringLiteral("btnCancel")), Qt::LeftButton);
+    });
+    find<QAction>(QStringLiteral("itmViewFlatCategories"))->trigger();
+    EXPECT_EQ(window->calculator()->shapeList(), filtered);
+    offered = -1;
+    onNextModal(countAndPickFirst);
+    QTest::mouseClick(find<QLabel>(QStringLiteral("imgShape")), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(offered, 4);
+}
+
+TEST_F(MainWindowTest, ThePickerOpensAtTheTopWithTheCurrentShapeSelected)
+{
+    start();
+    const QString last = window->calculator()->shapeList().back().first;
+    pickThrough(QStringLiteral("itmViewSolidAll"), last);
+    ASSERT_NE(window->calculator()->currentShape(), nullptr);
+
+    int selected = -2;
+    int scrolled = -1;
+    bool shown = false;
+    auto look = [&](QDialog* dialog) {
+        auto* picker = static_cast<TfrmSelectImage*>(dialog);
+        selected = picker->selectedKey();
+        QScrollArea* box = picker->viewer()->scrollBox();
+        scrolled = box->verticalScrollBar()->value();
+        if (const CImgContainer* item = picker->viewer()->findItem(selected)) {
+            const QRect view(box->widget()->mapFrom(box->viewport(), QPoint(0, 0)), box->viewport()->size());
+            shown = view.contains(item->geometry());
+        }
+        box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+        dialog->reject();
+    };
+    onNextModal(look);
+    QTest::mouseClick(find<QLabel>(QStringLiteral("imgShape")), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(selected, keyOf(last));
+    EXPECT_TRUE(shown);
+
+    // the other group: nothing of it is current, so the top, nothing selected
+    onNextModal(look);
+    find<QAction>(QStringLiteral("itmViewFlatAll"))->trigger();
+    EXPECT_EQ(selected, -1);
+    EXPECT_EQ(scrolled, 0);
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QImageWriter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -245,6 +247,173 @@ TEST_F(PickerTest, ManyRowsMakeTheViewerScroll)
     EXPECT_GT(browser->height(), dialog.height());
     EXPECT_EQ(dialog.size(), QSize(702, 563));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select a figure"));
+}
+
+// The keys of the selected items: the band is on exactly one, or none.
+std::vector<int> banded(const TfrmSelectImage& dialog)
+{
+    std::vector<int> keys;
+    for (const CImgContainer* item : dialog.viewer()->items()) {
+        if (item->Selected)
+            keys.push_back(item->Key);
+    }
+    return keys;
+}
+
+TEST_F(PickerTest, TheKeyboardMovesTheBandPicksAndCancels)
+{
+    TfrmSelectImage dialog;
+    fill(dialog);  // keys 0 1 2 4 in the first row, 5 in the second
+    dialog.open();
+    QApplication::processEvents();
+    QWidget* keys = QApplication::focusWidget();
+    ASSERT_NE(keys, nullptr);
+    EXPECT_EQ(keys->window(), &dialog);
+
+    const struct {
+        Qt::Key key;
+        int selected;
+    } steps[] = {
+        {Qt::Key_Right, 0}, {Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_Right, 4}, {Qt::Key_Right, 5},
+        {Qt::Key_Right, 5}, {Qt::Key_Left, 4},  {Qt::Key_Home, 0},  {Qt::Key_Left, 0},  {Qt::Key_Down, 5},
+        {Qt::Key_Down, 5},  {Qt::Key_Up, 0},    {Qt::Key_Up, 0},    {Qt::Key_End, 5},   {Qt::Key_Up, 0},
+        {Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_Down, 5},  // a shorter row below: its last item
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(keys, step.key);
+        EXPECT_EQ(dialog.selectedKey(), step.selected) << "after key " << step.key;
+        EXPECT_EQ(banded(dialog), std::vector<int> {step.selected}) << "after key " << step.key;
+        EXPECT_TRUE(dialog.isVisible());
+    }
+    QTest::keyClick(keys, Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.selectedKey(), 5);
+
+    // Enter picks too; Esc closes without choosing
+    for (const Qt::Key key : {Qt::Key_Enter, Qt::Key_Escape}) {
+        dialog.open();
+        QApplication::processEvents();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), key == Qt::Key_Enter ? QDialog::Accepted : QDialog::Rejected);
+    }
+
+    // Return without a selection picks nothing and leaves the picker open
+    fill(dialog);
+    dialog.open();
+    QApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.reject();
+}
+
+TEST_F(PickerTest, TheBandIsScrolledIntoViewAndEveryOpeningStartsAtTheTop)
+{
+    TfrmSelectImage dialog;
+    for (int key = 0; key < 21; ++key)
+        dialog.addImageFile(dir.filePath("small.gif"), key, true, QStringLiteral("Shape"), 0xFFFFFF);
+    dialog.arrange();
+    QScrollArea* box = dialog.viewer()->scrollBox();
+    QScrollBar* bar = box->verticalScrollBar();
+    auto inView = [box](int key, const TfrmSelectImage& picker) {
+        const CImgContainer* item = picker.viewer()->findItem(key);
+        const QRect shown(box->widget()->mapFrom(box->viewport(), QPoint(0, 0)), box->viewport()->size());
+        return shown.contains(item->geometry());
+    };
+
+    dialog.open();
+    QApplication::processEvents();
+    EXPECT_EQ(bar->value(), 0);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    EXPECT_EQ(dialog.selectedKey(), 20);
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_TRUE(inView(20, dialog));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_TRUE(inView(16, dialog));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 0);
+    EXPECT_TRUE(inView(0, dialog));
+
+    // left scrolled down: the next opening is at the top again
+    bar->setValue(bar->maximum());
+    dialog.reject();
+    dialog.open();
+    QApplication::processEvents();
+    EXPECT_EQ(bar->value(), 0);
+    dialog.reject();
+
+    // unless the selected thumbnail lies further down: then just far enough to show it
+    dialog.selectKey(20);
+    dialog.open();
+    QApplication::processEvents();
+    EXPECT_TRUE(inView(20, dialog));
+    EXPECT_EQ(banded(dialog), std::vector<int> {20});
+    dialog.reject();
+    dialog.selectKey(-1);
+    EXPECT_TRUE(banded(dialog).empty());
+    EXPECT_EQ(dialog.selectedKey(), -1);
+}
+
+TEST_F(PickerTest, TheWindowFitsItsRows)
+{
+    TfrmSelectImage dialog;
+    dialog.arrange();
+    const int empty = dialog.height();
+    EXPECT_GE(empty, 150);  // never less than one row
+
+    for (const int count : {1, 4, 5, 8, 21}) {
+        dialog.clearImages();
+        for (int key = 0; key < count; ++key)
+            dialog.addImageFile(dir.filePath("small.gif"), key, true, QStringLiteral("Shape"), 0xFFFFFF);
+        dialog.arrange();
+        dialog.show();
+        QApplication::processEvents();
+        const CImgContainer* last = dialog.viewer()->items().back();
+        EXPECT_EQ(dialog.width(), 702) << count;
+        if (count <= 8) {
+            // two rows at most: the last row shows whole, with no grey field under it
+            EXPECT_LT(dialog.height(), 563) << count;
+            EXPECT_FALSE(dialog.viewer()->scrollBox()->verticalScrollBar()->isVisible()) << count;
+            EXPECT_GE(dialog.height(), last->y() + last->height() + 10) << count;
+            EXPECT_LE(dialog.height(), last->y() + last->height() + 10 + 8) << count;
+        } else {
+            EXPECT_EQ(dialog.height(), 563) << count;
+        }
+        dialog.hide();
+    }
+}
+
+TEST_F(PickerTest, PreparedPicturesGiveTheSameThumbnailsWithoutReadingAgain)
+{
+    // what the viewer makes straight from the files
+    TfrImageViewer direct;
+    const char* files[] = {"wide.gif", "small.gif", "damaged.gif", "missing.gif"};
+    std::vector<CImgContainer*> expected;
+    for (int key = 0; key < 4; ++key)
+        expected.push_back(direct.addImageFile(dir.filePath(files[key]), key, true, QStringLiteral("Shape"), White));
+
+    TfrmSelectImage dialog;
+    QStringList names;
+    for (const char* file : files)
+        names << dir.filePath(file);
+    dialog.prepareInAdvance(names, 0);
+    QTest::qWait(200);
+    // the files are gone: the thumbnails come from what was prepared
+    for (const char* file : {"wide.gif", "small.gif"})
+        ASSERT_TRUE(QFile::remove(dir.filePath(file)));
+    ASSERT_TRUE(writeGif(dir.filePath("missing.gif"), 20, 20, {0, 0, 0}));
+    for (int round = 0; round < 2; ++round) {
+        dialog.clearImages();
+        for (int key = 0; key < 4; ++key) {
+            CImgContainer* item = dialog.addImageFile(dir.filePath(files[key]), key, true, QStringLiteral("Shape"), White);
+            ASSERT_EQ(item == nullptr, expected[static_cast<std::size_t>(key)] == nullptr) << files[key];
+            if (item) {
+                EXPECT_EQ(item->thumbnail(), expected[static_cast<std::size_t>(key)]->thumbnail()) << files[key];
+            }
+        }
+    }
 }
 
 } // namespace

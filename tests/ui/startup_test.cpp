@@ -259,6 +259,15 @@ QByteArray hugeAttribute()
         + "\"/></shape></shapes>";
 }
 
+// One element with 60,000 distinct attributes (about 540 KB).
+QByteArray manyAttributes()
+{
+    QByteArray out = "<shapes><shape id=\"sphere\"";
+    for (int i = 0; i < 60000; ++i)
+        out += " a" + QByteArray::number(i) + "=\"\"";
+    return out + "/></shapes>";
+}
+
 QByteArray binaryBytes()
 {
     QByteArray out;
@@ -287,6 +296,7 @@ const std::vector<Damage>& damages()
         {"CatalogueBillionLaughs", replaceFile(Solid, [](const QByteArray&) { return billionLaughs(); }), {Solid}, {}},
         {"CatalogueNestedDeep", replaceFile(Solid, [](const QByteArray&) { return deeplyNested(); }), {Solid}, {}},
         {"CatalogueHugeAttribute", replaceFile(Solid, [](const QByteArray&) { return hugeAttribute(); }), {Solid}, {}},
+        {"CatalogueManyAttributes", replaceFile(Solid, [](const QByteArray&) { return manyAttributes(); }), {Solid}, {}},
         // UTF-16 with its byte-order mark is XML as good as UTF-8.
         {"CatalogueUtf16", replaceFile(Solid, utf16), {}, {}},
         {"CatalogueFolder", folderInstead(Solid), {Solid}, {}},

@@ -12,6 +12,7 @@ namespace {
 const char* const fontFiles[] = {
     "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
     "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
+    "/usr/share/fonts/truetype/dejavu/DejaVuSerif-BoldItalic.ttf",
 };
 
 constexpr double arrowLength = 13.0;
@@ -67,11 +68,14 @@ bool loadPictureFonts()
     return true;
 }
 
+// Variables in italic serif, as in print: its l, with a hooked foot, is never
+// taken for I or |.
 QFont labelFont()
 {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(QStringLiteral("DejaVu Serif"));
     font.setPixelSize(static_cast<int>(style::labelPixels));
     font.setBold(true);
+    font.setItalic(true);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setStyleStrategy(QFont::NoFontMerging);
     return font;

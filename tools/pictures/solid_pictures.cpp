@@ -519,9 +519,10 @@ void sphereCap(Sketch& s)
     s.dot(baseCentre);
     s.hiddenLine(baseCentre, pole);
     s.dot(b.centre, style::result);
-    const double ta = 135 * pi / 180;
-    s.resultLine(b.centre, b.centre + QPointF(r * std::cos(ta), -r * std::sin(ta)), QStringLiteral("r"), 0.35,
-                 {-1, -0.6}, true);
+    // The radius goes down into the rest of the sphere, clear of the cap's dimensions.
+    const double ta = 215 * pi / 180;
+    s.resultLine(b.centre, b.centre + QPointF(r * std::cos(ta), -r * std::sin(ta)), QStringLiteral("r"), 0.55,
+                 {-0.6, 1}, true);
     s.dimension(baseCentre - QPointF(baseRx, 0), baseCentre + QPointF(baseRx, 0), {}, QStringLiteral("a"),
                 {0, 1}, 0.72);
     verticalDimension(s, pole, baseCentre + QPointF(baseRx, 0), b.centre.x() + r + 16, QStringLiteral("h"));
