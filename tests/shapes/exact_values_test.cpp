@@ -121,6 +121,23 @@ TEST_F(Shapes, ResultsBeyondTheNormalDoublesLoseOnlyWhatTheirSpacingHolds)
     EXPECT_GT(std::numeric_limits<double>::denorm_min() / exact, 1e-13);
 }
 
+TEST(SquaresOfSquares, StayInRangeWhereTheResultFits)
+{
+    // The side of the elliptic cone 4 x 2 x 3 scaled, whose volume no longer fits;
+    // exact by quadrature in mpmath on the unit cone, times the scale squared.
+    const struct {
+        double scale, exact;
+    } cases[] = {
+        {1e150, 1.5891936618631063882e301}, {1e-150, 1.5891936618631064487e-299},
+        {1e77, 1.5891936618631062567e155}, {1e-77, 1.5891936618631063065e-153},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.scale);
+        const double side = ConeEllipticLateralArea(4 * c.scale, 2 * c.scale, 3 * c.scale);
+        EXPECT_LE(relativeError(side, c.exact), 1e-13) << side;
+    }
+}
+
 struct InvalidCase {
     const char* shape;
     Values inputs;

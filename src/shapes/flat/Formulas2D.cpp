@@ -56,6 +56,9 @@ double closingExcess(const std::array<double, 3>& s)
 // and closing.
 double twiceScaledArea(const std::array<double, 3>& s, int& exponent)
 {
+    // An infinite side leaves nothing to scale: the area is not finite either.
+    if (!std::isfinite(s[0]))
+        return std::numeric_limits<double>::infinity();
     exponent = s[0] > 0 ? std::ilogb(s[0]) : 0;
     const double a = std::scalbn(s[0], -exponent);
     const double b = std::scalbn(s[1], -exponent);
