@@ -138,6 +138,18 @@ TEST(SquaresOfSquares, StayInRangeWhereTheResultFits)
     }
 }
 
+TEST(Needles, FarThinnerThanAnyTargetStillCompute)
+{
+    // The needle 1, 1, c: area c · sqrt(4 - c²) / 4, height sqrt(1 - c²/4) onto c
+    // and twice the area onto a leg; for these c, to the last bit c / 2, 1 and c.
+    for (double c : {1e-100, 1e-200, 1e-300}) {
+        SCOPED_TRACE(c);
+        EXPECT_LE(relativeError(TriangleArea(1, 1, c), c / 2), 1e-15);
+        EXPECT_LE(relativeError(TriangleHeight(c, 1, 1), 1), 1e-15);
+        EXPECT_LE(relativeError(TriangleHeight(1, 1, c), c), 1e-15);
+    }
+}
+
 struct InvalidCase {
     const char* shape;
     Values inputs;

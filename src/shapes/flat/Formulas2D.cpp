@@ -65,7 +65,9 @@ double twiceScaledArea(const std::array<double, 3>& s, int& exponent)
     const double c = std::scalbn(s[2], -exponent);
     if (closingExcess(s) == 0)
         return 0;
-    return 0.5 * std::sqrt((a + (b + c)) * (c - (a - b)) * (c + (a - b)) * (a + (b - c)));
+    // Rooted in parts, so that the two small factors of a needle never meet in
+    // one product that could vanish.
+    return 0.5 * std::sqrt((a + (b + c)) * (a + (b - c))) * std::sqrt(c - (a - b)) * std::sqrt(c + (a - b));
 }
 
 } // namespace
