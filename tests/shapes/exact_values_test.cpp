@@ -119,6 +119,10 @@ TEST_F(Shapes, ResultsBeyondTheNormalDoublesLoseOnlyWhatTheirSpacingHolds)
     const double exact = 3.9269908169872415074e-313;  // π/24 · h · (3a² + 4h²), mpmath
     EXPECT_LE(std::fabs(got.measure - exact), std::numeric_limits<double>::denorm_min());
     EXPECT_GT(std::numeric_limits<double>::denorm_min() / exact, 1e-13);
+    // Above the largest double there is no number to show: the result is not
+    // finite, so the calculator refuses it rather than show a wrong one.
+    EXPECT_FALSE(std::isfinite(compute("sphere", {{"l", 1e103}}).measure));
+    EXPECT_FALSE(std::isfinite(compute("square", {{"a", 1e155}}).area));
 }
 
 TEST(SquaresOfSquares, StayInRangeWhereTheResultFits)
