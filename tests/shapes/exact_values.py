@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
 # Writes tests/shapes/exact_values.inc: the exact results of every catalogue
-# shape for a set of inputs, at three scales, computed with mpmath at 60 digits
+# shape for a set of inputs, from 1e-100 to 1e100 times (flat ones from 1e-150
+# to 1e150), computed with mpmath at 60 digits
 # from textbook geometry (the ellipse arc by mpmath.ellipe, ellipsoid surfaces
 # by Carlson's R_G, the elliptic cone's side by quadrature), independently of
 # the program's formulas. Each input is taken as the double it becomes, so the
@@ -212,6 +213,8 @@ CASES = [
 ]
 
 SCALES = ["1e-100", "1", "1e100"]
+# Flat shapes also where squares of squares of their lengths leave the doubles.
+FLAT_SCALES = ["1e-150", "1e-100", "1", "1e100", "1e150"]
 
 
 def literal(x):
@@ -234,7 +237,7 @@ def main():
     skipped = []
     for shape, inputs in CASES:
         pairs = [item.split() for item in inputs.split(", ")]
-        for scale in SCALES:
+        for scale in FLAT_SCALES if shape in FLAT else SCALES:
             texts = [(name, scaled(text, name, scale)) for name, text in pairs]
             values = {name: d(text) for name, text in texts}
             measure, area, extras = (flat if shape in FLAT else solid)(shape, values)

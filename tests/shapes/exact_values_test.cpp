@@ -119,6 +119,39 @@ TEST_F(Shapes, ResultsBeyondTheNormalDoublesLoseOnlyWhatTheirSpacingHolds)
     const double exact = 3.9269908169872415074e-313;  // π/24 · h · (3a² + 4h²), mpmath
     EXPECT_LE(std::fabs(got.measure - exact), std::numeric_limits<double>::denorm_min());
     EXPECT_GT(std::numeric_limits<double>::denorm_min() / exact, 1e-13);
+    // Above the largest double there is no number to show: the result is not
+    // finite, so the calculator refuses it rather than show a wrong one.
+    EXPECT_FALSE(std::isfinite(compute("sphere", {{"l", 1e103}}).measure));
+    EXPECT_FALSE(std::isfinite(compute("square", {{"a", 1e155}}).area));
+}
+
+TEST(SquaresOfSquares, StayInRangeWhereTheResultFits)
+{
+    // The side of the elliptic cone 4 x 2 x 3 scaled, whose volume no longer fits;
+    // exact by quadrature in mpmath on the unit cone, times the scale squared.
+    const struct {
+        double scale, exact;
+    } cases[] = {
+        {1e150, 1.5891936618631063882e301}, {1e-150, 1.5891936618631064487e-299},
+        {1e77, 1.5891936618631062567e155}, {1e-77, 1.5891936618631063065e-153},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.scale);
+        const double side = ConeEllipticLateralArea(4 * c.scale, 2 * c.scale, 3 * c.scale);
+        EXPECT_LE(relativeError(side, c.exact), 1e-13) << side;
+    }
+}
+
+TEST(Needles, FarThinnerThanAnyTargetStillCompute)
+{
+    // The needle 1, 1, c: area c · sqrt(4 - c²) / 4, height sqrt(1 - c²/4) onto c
+    // and twice the area onto a leg; for these c, to the last bit c / 2, 1 and c.
+    for (double c : {1e-100, 1e-200, 1e-300}) {
+        SCOPED_TRACE(c);
+        EXPECT_LE(relativeError(TriangleArea(1, 1, c), c / 2), 1e-15);
+        EXPECT_LE(relativeError(TriangleHeight(c, 1, 1), 1), 1e-15);
+        EXPECT_LE(relativeError(TriangleHeight(1, 1, c), c), 1e-15);
+    }
 }
 
 struct InvalidCase {

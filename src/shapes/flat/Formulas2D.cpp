@@ -56,13 +56,18 @@ double closingExcess(const std::array<double, 3>& s)
 // and closing.
 double twiceScaledArea(const std::array<double, 3>& s, int& exponent)
 {
+    // An infinite side leaves nothing to scale: the area is not finite either.
+    if (!std::isfinite(s[0]))
+        return std::numeric_limits<double>::infinity();
     exponent = s[0] > 0 ? std::ilogb(s[0]) : 0;
     const double a = std::scalbn(s[0], -exponent);
     const double b = std::scalbn(s[1], -exponent);
     const double c = std::scalbn(s[2], -exponent);
     if (closingExcess(s) == 0)
         return 0;
-    return 0.5 * std::sqrt((a + (b + c)) * (c - (a - b)) * (c + (a - b)) * (a + (b - c)));
+    // Rooted in parts, so that the two small factors of a needle never meet in
+    // one product that could vanish.
+    return 0.5 * std::sqrt((a + (b + c)) * (a + (b - c))) * std::sqrt(c - (a - b)) * std::sqrt(c + (a - b));
 }
 
 } // namespace

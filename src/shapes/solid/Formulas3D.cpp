@@ -35,6 +35,20 @@ double complement(double r)
     return std::sqrt((1 - r) * (1 + r));
 }
 
+// One duplication step of Carlson's integrals, which draws x, y and z together
+// without changing the integral; returns the λ it added.
+double duplicate(double& x, double& y, double& z)
+{
+    const double sx = std::sqrt(x);
+    const double sy = std::sqrt(y);
+    const double sz = std::sqrt(z);
+    const double lambda = sx * (sy + sz) + sy * sz;
+    x = (x + lambda) / 4;
+    y = (y + lambda) / 4;
+    z = (z + lambda) / 4;
+    return lambda;
+}
+
 // Carlson's symmetric integral R_F(x, y, z) by duplication; the stopping
 // tolerance leaves a truncation error below 1e-17.
 double carlsonRF(double x, double y, double z)
@@ -44,13 +58,7 @@ double carlsonRF(double x, double y, double z)
     double dy = 0;
     double dz = 0;
     for (int i = 0; i < 60; ++i) {
-        const double sx = std::sqrt(x);
-        const double sy = std::sqrt(y);
-        const double sz = std::sqrt(z);
-        const double lambda = sx * (sy + sz) + sy * sz;
-        x = (x + lambda) / 4;
-        y = (y + lambda) / 4;
-        z = (z + lambda) / 4;
+        duplicate(x, y, z);
         mean = (x + y + z) / 3;
         dx = (mean - x) / mean;
         dy = (mean - y) / mean;
@@ -73,15 +81,11 @@ double carlsonRD(double x, double y, double z)
     double dy = 0;
     double dz = 0;
     for (int i = 0; i < 60; ++i) {
-        const double sx = std::sqrt(x);
-        const double sy = std::sqrt(y);
         const double sz = std::sqrt(z);
-        const double lambda = sx * (sy + sz) + sy * sz;
-        sum += factor / (sz * (z + lambda));
+        const double before = z;
+        const double lambda = duplicate(x, y, z);
+        sum += factor / (sz * (before + lambda));
         factor /= 4;
-        x = (x + lambda) / 4;
-        y = (y + lambda) / 4;
-        z = (z + lambda) / 4;
         mean = (x + y + 3 * z) / 5;
         dx = (mean - x) / mean;
         dy = (mean - y) / mean;

@@ -21,7 +21,7 @@ private:
     QString m_l;
 };
 
-// Curved part of a cap of base diameter a and height h; 0 for no height.
+// Curved part of a cap of base diameter a and height h; with no height, the base disc.
 class T2DSurfSphereCap : public T2DSurface {
 public:
     T2DSurfSphereCap();
