@@ -49,6 +49,8 @@ constexpr int ExtraBoxWidth = TfrShapeCalculator::WideWidth - 7 - ExtraBoxLeft;
 constexpr int EditWidth = 160;
 constexpr int ExtraValueLeft = 38;
 constexpr int RowStep = 18;
+// Shown in place of results while the fields do not give a valid shape.
+const QString NoResult = QStringLiteral("—");
 constexpr int FirstRowTop = 8;
 // Long enough for the main window to be on the screen first.
 constexpr int PrepareDelayMs = 300;
@@ -450,7 +452,7 @@ void TfrShapeCalculator::selectShape(int index)
 void TfrShapeCalculator::showFieldResults()
 {
     if (m_current && !storeFields())
-        showResults(true);
+        showResults(InvalidShown::AsDash);
 }
 
 int TfrShapeCalculator::currentKey() const
@@ -615,7 +617,7 @@ void TfrShapeCalculator::btnCalculateClick()
         checkFloatEdit(bad, bad->objectName(), m_language);
         return;
     }
-    showResults();
+    showResults(InvalidShown::AsMessage);
 }
 
 void TfrShapeCalculator::editExit(QLineEdit* edit)
@@ -625,7 +627,7 @@ void TfrShapeCalculator::editExit(QLineEdit* edit)
     // Results are shown only when every field holds a number: they would not
     // belong to what the fields show otherwise.
     if (!storeFields())
-        showResults();
+        showResults(InvalidShown::AsDash);
 }
 
 int TfrShapeCalculator::resultRoom() const
@@ -638,7 +640,7 @@ int TfrShapeCalculator::extraRoom() const
     return ExtraBoxWidth - ExtraValueLeft - m_scrExtraVars->verticalScrollBar()->sizeHint().width() - 2;
 }
 
-void TfrShapeCalculator::showResults(bool quiet)
+void TfrShapeCalculator::showResults(InvalidShown invalid)
 {
     const auto headline = headlineValues(m_current);
     const QList<QLabel*> extras = extraValueLabels();
@@ -648,12 +650,17 @@ void TfrShapeCalculator::showResults(bool quiet)
         extraValues.push_back(m_current->getVar(label->objectName()));
         finite = finite && std::isfinite(extraValues.back());
     }
-    // Impossible dimensions (a root of a negative number, an overflow) leave the
-    // last good results on show.
     if (!finite) {
-        if (!quiet)
-            showMessage(textOr(QStringLiteral("invalidshape"),
-                QStringLiteral("The dimensions typed do not give a valid shape.")));
+        const QString why = textOr(QStringLiteral("invalidshape"),
+            QStringLiteral("The dimensions typed do not give a valid shape."));
+        if (invalid == InvalidShown::AsMessage) {
+            showMessage(why);
+            return;
+        }
+        for (QLabel* label : QList<QLabel*>{m_lblVolValue, m_lblAreaValue} + extras) {
+            label->setText(NoResult);
+            label->setToolTip(why);
+        }
         return;
     }
     if (headline) {
@@ -666,14 +673,14 @@ void TfrShapeCalculator::showResults(bool quiet)
 
 void TfrShapeCalculator::btnCopyVolumeClick()
 {
-    if (!m_current)
+    if (!m_current || m_lblVolValue->text() == NoResult)
         return;
     QGuiApplication::clipboard()->setText(m_lblVolValue->text());
 }
 
 void TfrShapeCalculator::btnCopyAreaClick()
 {
-    if (!m_current)
+    if (!m_current || m_lblAreaValue->text() == NoResult)
         return;
     QGuiApplication::clipboard()->setText(m_lblAreaValue->text());
 }

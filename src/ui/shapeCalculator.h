@@ -94,10 +94,12 @@ private:
     // Writes every field that holds a number into the shape; the first field
     // that does not is returned.
     QLineEdit* storeFields();
-    // A result that is not a number keeps the last results on show and, unless
-    // quiet, says that the dimensions do not give a valid shape.
-    void showResults(bool quiet = false);
-    // Quietly shows the results of what the fields hold, when they all hold numbers.
+    // Dimensions that give no valid shape: Calculate says so and keeps the
+    // last results on show; leaving a field, often before the shape is wholly
+    // typed, shows dashes in place of results, with the reason as their hint.
+    enum class InvalidShown { AsMessage, AsDash };
+    void showResults(InvalidShown invalid);
+    // Shows the results of what the fields hold, when they all hold numbers.
     void showFieldResults();
     int resultRoom() const;
     int extraRoom() const;

@@ -290,6 +290,37 @@ TEST_F(CalculatorTest, LeavingABadFieldShowsTheMessageOnly)
     EXPECT_EQ(label(QStringLiteral("lblVolValue")), QStringLiteral("0.00"));
 }
 
+// Leaving a field of a shape not wholly typed is not an error: dashes, with the
+// reason as their hint, and nothing to copy; Calculate says why.
+TEST_F(CalculatorTest, AnInvalidShapeShowsDashesOnLeavingAFieldAndTheMessageOnCalculate)
+{
+    pick(QStringLiteral("uitest:root"));
+    type(QStringLiteral("s"), QStringLiteral("16"));
+    calculate();
+    ASSERT_EQ(label(QStringLiteral("lblVolValue")), QStringLiteral("16.00"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+
+    edit(QStringLiteral("s"))->setFocus();
+    type(QStringLiteral("s"), QStringLiteral("-4"));
+    QTest::keyClick(edit(QStringLiteral("s")), Qt::Key_Tab);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
+    const auto* volume = frame->findChild<QLabel*>(QStringLiteral("lblVolValue"));
+    EXPECT_EQ(volume->text(), QStringLiteral("—"));
+    EXPECT_EQ(label(QStringLiteral("lblAreaValue")), QStringLiteral("—"));
+    EXPECT_EQ(volume->toolTip(), langText(QStringLiteral("invalidshape")));
+    QTest::mouseClick(frame->findChild<QToolButton*>(QStringLiteral("btnCopyVolume")), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+
+    calculate();
+    EXPECT_EQ(messages, QStringList{langText(QStringLiteral("invalidshape"))});
+
+    edit(QStringLiteral("s"))->setFocus();
+    type(QStringLiteral("s"), QStringLiteral("9"));
+    QTest::keyClick(edit(QStringLiteral("s")), Qt::Key_Tab);
+    EXPECT_EQ(label(QStringLiteral("lblVolValue")), QStringLiteral("12.00"));
+    EXPECT_TRUE(volume->toolTip().isEmpty());
+}
+
 TEST_F(CalculatorTest, EmptyGroupsAndCategoriesAreReported)
 {
     pick(QStringLiteral("uitest:rect"));
