@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include "ui/installation.h"
+
+#include "ui/gifImage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPixmap>
+
+QString dataFolderFor(const QString& programFolder)
+{
+    // KOLVENT_DATA_FROM_BIN is the install layout's path from the binaries to
+    // the data, ../share/kolvent unless the prefix's folders were changed.
+    const QDir installed(QDir(programFolder).filePath(QStringLiteral(KOLVENT_DATA_FROM_BIN)));
+    if (QFileInfo(installed.filePath(QStringLiteral("langs"))).isDir()
+        && QFileInfo(installed.filePath(QStringLiteral("img"))).isDir())
+        return installed.absolutePath();
+    return programFolder;
+}
+
+QString dataFolder()
+{
+    return dataFolderFor(QCoreApplication::applicationDirPath());
+}
+
+QIcon programIcon(const QString& dataFolder)
+{
+    QIcon shipped;
+    const QString path = QDir(dataFolder).filePath(QStringLiteral("img/ui/kolvent.gif"));
+    for (const qreal ratio : {1.0, 2.0}) {
+        if (const std::optional<QImage> picture = loadGifPicture(path, ratio))
+            shipped.addPixmap(QPixmap::fromImage(*picture));
+    }
+    return QIcon::fromTheme(DesktopId, shipped);
+}
+
+void applyDesktopIdentity(const QString& dataFolder)
+{
+    QCoreApplication::setApplicationName(WindowClass);
+    QGuiApplication::setDesktopFileName(DesktopId);
+    QApplication::setWindowIcon(programIcon(dataFolder));
+}
