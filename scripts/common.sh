@@ -8,6 +8,9 @@ KOLVENT_BUILD="${KOLVENT_BUILD:-$KOLVENT_ROOT/build}"
 # Packages the program needs to build and run.
 KOLVENT_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libxml2-dev libgif-dev libstb-dev
                   libgtest-dev fonts-dejavu-core)
+# What the package test needs: building the .deb, checking it, starting it under X.
+KOLVENT_PACKAGE_TEST_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream hicolor-icon-theme xvfb
+                               x11-utils)
 
 install_missing() {
     local missing=()

@@ -26,13 +26,15 @@ QString dataFolder()
 
 QIcon programIcon(const QString& dataFolder)
 {
+    if (QIcon::hasThemeIcon(DesktopId))
+        return QIcon::fromTheme(DesktopId);
     QIcon shipped;
     const QString path = QDir(dataFolder).filePath(QStringLiteral("img/ui/kolvent.gif"));
     for (const qreal ratio : {1.0, 2.0}) {
         if (const std::optional<QImage> picture = loadGifPicture(path, ratio))
             shipped.addPixmap(QPixmap::fromImage(*picture));
     }
-    return QIcon::fromTheme(DesktopId, shipped);
+    return shipped;
 }
 
 void applyDesktopIdentity(const QString& dataFolder)
