@@ -213,7 +213,10 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(hint);
-        // The icon at its own size, 1x and 2x, so that no screen scales it.
+        // The icon at its own size, 1x and 2x, so that no screen scales it:
+        // without the style's frame the whole 14 x 14 button is the icon.
+        button->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0px; }"
+                                             "QToolButton:hover { background: palette(midlight); }"));
         QIcon icon;
         for (const qreal ratio : {1.0, 2.0}) {
             if (const auto variant = loadGifPicture(uiImages + picture, ratio))
