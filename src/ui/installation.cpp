@@ -24,9 +24,11 @@ QString dataFolder()
     return dataFolderFor(QCoreApplication::applicationDirPath());
 }
 
-QIcon programIcon(const QString& dataFolder)
+QIcon programIcon(const QString& dataFolder, bool installed)
 {
-    if (QIcon::hasThemeIcon(DesktopId))
+    // Run from its build tree, the program shows the pictures just built
+    // beside it, and spares the look-up in the icon themes.
+    if (installed && QIcon::hasThemeIcon(DesktopId))
         return QIcon::fromTheme(DesktopId);
     QIcon shipped;
     const QString path = QDir(dataFolder).filePath(QStringLiteral("img/ui/kolvent.gif"));
@@ -41,5 +43,6 @@ void applyDesktopIdentity(const QString& dataFolder)
 {
     QCoreApplication::setApplicationName(WindowClass);
     QGuiApplication::setDesktopFileName(DesktopId);
-    QApplication::setWindowIcon(programIcon(dataFolder));
+    const bool installed = QDir(dataFolder) != QDir(QCoreApplication::applicationDirPath());
+    QApplication::setWindowIcon(programIcon(dataFolder, installed));
 }

@@ -19,9 +19,10 @@ QString dataFolderFor(const QString& programFolder);
 // The same for the running executable.
 QString dataFolder();
 
-// The program's icon from the icon theme, falling back to the shipped
-// pictures of the data folder (64 px and its @2x variant).
-QIcon programIcon(const QString& dataFolder);
+// The program's icon: for an installed program the one of the icon theme,
+// else (or when no theme has it) the shipped pictures of the data folder
+// (64 px and its @2x variant).
+QIcon programIcon(const QString& dataFolder, bool installed);
 
 // Application name (hence WM_CLASS), desktop file name (the Wayland app id)
 // and window icon; call once the QApplication exists.

@@ -8,6 +8,7 @@
 #include "model/primitive2D.h"
 #include "model/primitive3D.h"
 #include "model/primitiveCompound.h"
+#include "ui/copyButton.h"
 #include "ui/fieldChecks.h"
 #include "ui/gifImage.h"
 #include "ui/selectImage.h"
@@ -207,16 +208,13 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
 
     const QString uiImages = QDir(m_programFolder).filePath(QStringLiteral("img/ui/"));
     auto makeCopyButton = [&](const QString& name, const QString& hint, const QString& picture, int top) {
-        auto* button = new QToolButton(this);
+        auto* button = new TCopyButton(this);
         button->setObjectName(name);
         button->setGeometry(455, top, 14, 14);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(hint);
-        // The icon at its own size, 1x and 2x, so that no screen scales it:
-        // without the style's frame the whole 14 x 14 button is the icon.
-        button->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0px; }"
-                                             "QToolButton:hover { background: palette(midlight); }"));
+        // The icon at its own size, 1x and 2x, so that no screen scales it.
         QIcon icon;
         for (const qreal ratio : {1.0, 2.0}) {
             if (const auto variant = loadGifPicture(uiImages + picture, ratio))

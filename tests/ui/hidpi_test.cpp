@@ -265,7 +265,7 @@ TEST_F(HiDpiWindowTest, CopyButtonsDrawTheirTwiceSizedIcons)
 
 TEST(HiDpiIdentity, TheWindowIconHasBothShippedSizes)
 {
-    const QIcon icon = programIcon(QStringLiteral(KOLVENT_BINARY_DIR));
+    const QIcon icon = programIcon(QStringLiteral(KOLVENT_BINARY_DIR), false);
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.pixmap(QSize(64, 64), 2.0).size(), QSize(128, 128));
     EXPECT_EQ(icon.pixmap(QSize(64, 64), 1.0).size(), QSize(64, 64));
