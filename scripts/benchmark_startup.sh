@@ -33,23 +33,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A free display number for our own server.
-DISPLAY_NUMBER=""
-for n in $(seq 90 120); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        DISPLAY_NUMBER="$n"
-        break
-    fi
-done
-[ -n "$DISPLAY_NUMBER" ] || { echo "no free X display number" >&2; exit 1; }
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-for _ in $(seq 200); do
-    xwininfo -root >/dev/null 2>&1 && break
-    sleep 0.05
-done
-xwininfo -root >/dev/null 2>&1 || { echo "Xvfb did not start on $DISPLAY" >&2; exit 1; }
+start_xvfb 90 || exit 1
 export QT_QPA_PLATFORM=xcb
 
 # now_us: monotonic enough for intervals of a few hundred milliseconds.

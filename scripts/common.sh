@@ -37,3 +37,26 @@ configure_and_build() {
     fi
     cmake --build "$KOLVENT_BUILD" --parallel
 }
+
+# start_xvfb FIRST: starts a private Xvfb server (1280 x 1024) on the first free
+# display number from FIRST on, exports DISPLAY and sets XVFB_PID, which the
+# caller ends; fails when no number is free or the server does not answer.
+start_xvfb() {
+    local n number=""
+    for n in $(seq "$1" $(( $1 + 30 ))); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+            number="$n"
+            break
+        fi
+    done
+    [ -n "$number" ] || { echo "no free X display number" >&2; return 1; }
+    Xvfb ":$number" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$number"
+    for _ in $(seq 200); do
+        xwininfo -root >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    echo "Xvfb did not start on $DISPLAY" >&2
+    return 1
+}

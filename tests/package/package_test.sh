@@ -10,6 +10,7 @@
 #
 #   tests/package/package_test.sh <build folder>
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/common.sh"
 
 BUILD="$(cd "$1" && pwd)"
 ID=io.github.kolvent.Kolvent
@@ -81,21 +82,7 @@ file -b "$ROOT/usr/share/icons/hicolor/scalable/apps/$ID.svg" | grep -q SVG || f
 grep -q "<launchable type=\"desktop-id\">$ID.desktop</launchable>" "$METAINFO" || fail "metainfo launches no $ID.desktop"
 
 echo "== the installed program"
-DISPLAY_NUMBER=""
-for n in $(seq 130 170); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        DISPLAY_NUMBER="$n"
-        break
-    fi
-done
-[ -n "$DISPLAY_NUMBER" ] || { fail "no free X display number"; exit 1; }
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-for _ in $(seq 200); do
-    xwininfo -root >/dev/null 2>&1 && break
-    sleep 0.05
-done
+start_xvfb 130 || { fail "no X server"; exit 1; }
 # The scratch root's share folder first, then the system's for the hicolor theme's
 # index: the window icon must come from the package's files.
 env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR XDG_DATA_DIRS="$ROOT/usr/share:/usr/share" XDG_DATA_HOME="$WORK/home" \

@@ -345,8 +345,11 @@ TEST(ProgramIcon, ToolDrawsTheKeptIconTheme)
 
 TEST(ShapePictures, ToolRejectsAMissingFolderArgument)
 {
-    QProcess tool;
-    tool.start(QStringLiteral(KOLVENT_PICTURES_TOOL), QStringList());
-    ASSERT_TRUE(tool.waitForFinished(30000));
-    EXPECT_NE(tool.exitCode(), 0);
+    for (const QStringList& arguments : {QStringList(), QStringList{QStringLiteral("--icons")}}) {
+        SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
+        QProcess tool;
+        tool.start(QStringLiteral(KOLVENT_PICTURES_TOOL), arguments);
+        ASSERT_TRUE(tool.waitForFinished(30000));
+        EXPECT_NE(tool.exitCode(), 0);
+    }
 }
