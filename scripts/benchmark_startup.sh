@@ -11,8 +11,10 @@
 # medians are compared with the targets: Kolvent at most 1.5 times the bare
 # window's start-up and at most 12 MiB more resident memory.
 # KOLVENT_BUILD picks the build folder (default: build/); it is built when
-# the program is missing.
+# the program is missing. KOLVENT_PROGRAM measures another executable, such
+# as an installed bin/kolvent.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+PROGRAM="${KOLVENT_PROGRAM:-$KOLVENT_BUILD/kolvent}"
 
 RUNS="${1:-9}"
 if ! [[ "$RUNS" =~ ^[0-9]+$ ]] || [ "$RUNS" -lt 7 ]; then
@@ -21,7 +23,7 @@ if ! [[ "$RUNS" =~ ^[0-9]+$ ]] || [ "$RUNS" -lt 7 ]; then
 fi
 
 install_missing xvfb x11-utils g++ pkg-config qt6-base-dev
-[ -x "$KOLVENT_BUILD/kolvent" ] || configure_and_build
+[ -x "$PROGRAM" ] || configure_and_build
 
 WORK="$(mktemp -d)"
 XVFB_PID=""
@@ -31,7 +33,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-start_private_xvfb
+start_private_xvfb || exit 1
 
 # measure TITLE COMMAND... -> "microseconds kibibytes"
 measure() {
@@ -68,7 +70,7 @@ window_size() {
 }
 
 # One unmeasured start of Kolvent warms the file cache and tells the window size.
-"$KOLVENT_BUILD/kolvent" >/dev/null 2>&1 &
+"$PROGRAM" >/dev/null 2>&1 &
 pid=$!
 for _ in $(seq 400); do
     xwininfo -name Kolvent 2>/dev/null | grep -q IsViewable && break
@@ -106,7 +108,7 @@ printf '%-5s %14s %12s %14s %12s\n' run "kolvent ms" "kolvent MiB" "minimal ms" 
 : >"$WORK/kolvent.txt"
 : >"$WORK/minimal.txt"
 for run in $(seq "$RUNS"); do
-    read -r kt km < <(measure Kolvent "$KOLVENT_BUILD/kolvent")
+    read -r kt km < <(measure Kolvent "$PROGRAM")
     read -r mt mm < <(measure MinimalQtWindow "$WORK/minimal" "$WIDTH" "$HEIGHT")
     echo "$kt $km" >>"$WORK/kolvent.txt"
     echo "$mt $mm" >>"$WORK/minimal.txt"

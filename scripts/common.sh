@@ -8,6 +8,9 @@ KOLVENT_BUILD="${KOLVENT_BUILD:-$KOLVENT_ROOT/build}"
 # Packages the program needs to build and run.
 KOLVENT_PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev libxml2-dev libgif-dev libstb-dev
                   libgtest-dev fonts-dejavu-core fonts-dejavu-extra)
+# What the package test needs: building the .deb, checking it, starting it under X.
+KOLVENT_PACKAGE_TEST_PACKAGES=(dpkg-dev file lintian desktop-file-utils appstream hicolor-icon-theme xvfb
+                               x11-utils)
 
 install_missing() {
     local missing=()
@@ -35,11 +38,12 @@ configure_and_build() {
     cmake --build "$KOLVENT_BUILD" --parallel
 }
 
-# start_private_xvfb: starts Xvfb on a free display number, exports DISPLAY and
-# sets XVFB_PID (the caller kills it). Needs xvfb and x11-utils.
+# start_private_xvfb [FIRST]: starts Xvfb (1280 x 1024) on the first free display
+# number from FIRST (90) on, exports DISPLAY and QT_QPA_PLATFORM=xcb and sets
+# XVFB_PID (the caller kills it). Needs xvfb and x11-utils.
 start_private_xvfb() {
-    local n display_number=""
-    for n in $(seq 90 120); do
+    local first="${1:-90}" n display_number=""
+    for n in $(seq "$first" $(( first + 30 ))); do
         if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
             display_number="$n"
             break

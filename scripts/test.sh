@@ -3,7 +3,7 @@
 # Installs what is missing, builds Kolvent with its tests and runs every test
 # headless, once more under a Russian locale to prove that numbers never follow it.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
-install_missing "${KOLVENT_PACKAGES[@]}" locales strace
+install_missing "${KOLVENT_PACKAGES[@]}" locales strace "${KOLVENT_PACKAGE_TEST_PACKAGES[@]}"
 if ! locale -a 2>/dev/null | grep -qi '^ru_RU\.utf-\?8$'; then
     echo "Generating the locale ru_RU.UTF-8"
     sudo=()

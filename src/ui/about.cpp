@@ -71,7 +71,7 @@ TfrmAbout::TfrmAbout(const QString& iconPath, QWidget* parent)
     icon->setObjectName(QStringLiteral("ProgramIcon"));
     icon->setGeometry(9, 8, 72, 51);
     icon->setScaledContents(true);
-    if (const std::optional<QImage> picture = loadGifImage(iconPath))
+    if (const std::optional<QImage> picture = loadGifPicture(iconPath, devicePixelRatioF()))
         icon->setPixmap(QPixmap::fromImage(*picture));
 
     QLabel* name = makeLabel(QStringLiteral("Label3"), QStringLiteral("Kolvent"), this, 5);

@@ -152,3 +152,25 @@ std::optional<QImage> loadGifImage(const QString& path)
     }
     return image;
 }
+
+QString pictureVariantPath(const QString& path, int ratio)
+{
+    if (ratio <= 1)
+        return path;
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot <= slash + 1)
+        dot = path.size(); // no extension, or a hidden file's leading dot
+    return path.left(dot) + QStringLiteral("@%1x").arg(ratio) + path.mid(dot);
+}
+
+std::optional<QImage> loadGifPicture(const QString& path, qreal ratio)
+{
+    if (ratio > 1.0) {
+        if (std::optional<QImage> sharp = loadGifImage(pictureVariantPath(path, 2))) {
+            sharp->setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return loadGifImage(path);
+}

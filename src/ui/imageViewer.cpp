@@ -68,7 +68,7 @@ CImgContainer* TfrImageViewer::addImageFile(const QString& fileName, int key, bo
 {
     if (!QFileInfo::exists(fileName))
         return addImage(nullptr, key, showCaption, caption, background);
-    const std::optional<QImage> picture = loadGifImage(fileName);
+    const std::optional<QImage> picture = loadGifPicture(fileName, devicePixelRatioF());
     if (!picture)
         return nullptr;
     return addImage(&*picture, key, showCaption, caption, background);

@@ -24,56 +24,76 @@ QRgb opaque(QRgb colour)
 
 } // namespace
 
-QImage fitBitmap(const QImage& picture, int boxWidth, int boxHeight)
+QImage fitBitmap(const QImage& picture, int boxWidth, int boxHeight, qreal ratio)
 {
-    const qint64 w = picture.width();
-    const qint64 h = picture.height();
-    if (w <= boxWidth && h <= boxHeight)
-        return picture.copy();
+    if (picture.isNull())
+        return QImage();
+    // Sizes in device pixels of the target ratio: the picture as it would be
+    // drawn at its logical size, and the box.
+    const qreal scale = ratio / picture.devicePixelRatio();
+    const qint64 w = std::max<qint64>(1, qRound64(picture.width() * scale));
+    const qint64 h = std::max<qint64>(1, qRound64(picture.height() * scale));
+    const qint64 bw = qRound64(boxWidth * ratio);
+    const qint64 bh = qRound64(boxHeight * ratio);
 
     // The side that limits the fit touches the box; the other one is
     // trunc(side / factor), computed in integers so that no rounding of the
     // factor loses a pixel. A sliver keeps at least one pixel.
-    int outWidth = 0;
-    int outHeight = 0;
-    if (static_cast<double>(boxWidth) / boxHeight > static_cast<double>(w) / static_cast<double>(h)) {
-        outHeight = boxHeight;
-        outWidth = static_cast<int>(w * boxHeight / h);
-    } else {
-        outWidth = boxWidth;
-        outHeight = static_cast<int>(h * boxWidth / w);
+    qint64 outWidth = w;
+    qint64 outHeight = h;
+    if (w > bw || h > bh) {
+        if (static_cast<double>(bw) / static_cast<double>(bh) > static_cast<double>(w) / static_cast<double>(h)) {
+            outHeight = bh;
+            outWidth = w * bh / h;
+        } else {
+            outWidth = bw;
+            outHeight = h * bw / w;
+        }
+        outWidth = std::max<qint64>(outWidth, 1);
+        outHeight = std::max<qint64>(outHeight, 1);
     }
-    outWidth = std::max(outWidth, 1);
-    outHeight = std::max(outHeight, 1);
+    if (outWidth == picture.width() && outHeight == picture.height()) {
+        QImage copy = picture.copy();
+        copy.setDevicePixelRatio(ratio);
+        return copy;
+    }
 
     // An opaque picture already is premultiplied (alpha 0xFF): share it rather
     // than copy a canvas that may be 4096 pixels on a side.
     const QImage source = picture.format() == QImage::Format_RGB32
         ? picture
         : picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    QImage result(outWidth, outHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage result(static_cast<int>(outWidth), static_cast<int>(outHeight), QImage::Format_ARGB32_Premultiplied);
     if (result.isNull())
         return QImage();
     const int done = stbir_resize_uint8_generic(
         source.constBits(), source.width(), source.height(), static_cast<int>(source.bytesPerLine()),
-        result.bits(), outWidth, outHeight, static_cast<int>(result.bytesPerLine()),
+        result.bits(), result.width(), result.height(), static_cast<int>(result.bytesPerLine()),
         4, 3, STBIR_FLAG_ALPHA_PREMULTIPLIED, STBIR_EDGE_CLAMP, STBIR_FILTER_MITCHELL,
         STBIR_COLORSPACE_LINEAR, nullptr);
     if (done == 0)
         return QImage();
-    return picture.hasAlphaChannel() ? result : result.convertToFormat(QImage::Format_RGB32);
+    if (!picture.hasAlphaChannel())
+        result = result.convertToFormat(QImage::Format_RGB32);
+    result.setDevicePixelRatio(ratio);
+    return result;
 }
 
-QImage makeThumbnail(const QImage& picture, int boxWidth, int boxHeight, QRgb background)
+QImage makeThumbnail(const QImage& picture, int boxWidth, int boxHeight, QRgb background, qreal ratio)
 {
-    QImage thumbnail(boxWidth, boxHeight, QImage::Format_RGB32);
+    const int deviceWidth = qRound(boxWidth * ratio);
+    const int deviceHeight = qRound(boxHeight * ratio);
+    QImage thumbnail(deviceWidth, deviceHeight, QImage::Format_RGB32);
     thumbnail.fill(opaque(background));
-    const QImage fitted = fitBitmap(picture, boxWidth, boxHeight);
+    QImage fitted = fitBitmap(picture, boxWidth, boxHeight, ratio);
     if (!fitted.isNull()) {
+        // Placed in device pixels, so that the centring loses no half pixel.
+        fitted.setDevicePixelRatio(1.0);
         QPainter painter(&thumbnail);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage((boxWidth - fitted.width()) / 2, (boxHeight - fitted.height()) / 2, fitted);
+        painter.drawImage((deviceWidth - fitted.width()) / 2, (deviceHeight - fitted.height()) / 2, fitted);
     }
+    thumbnail.setDevicePixelRatio(ratio);
     return thumbnail;
 }
 
@@ -122,11 +142,19 @@ int CImgContainer::captionHeight() const
     return QFontMetrics(font()).height() + 4;
 }
 
+QImage CImgContainer::deviceImage(QSize logical) const
+{
+    const qreal ratio = devicePixelRatioF();
+    QImage image(qRound(logical.width() * ratio), qRound(logical.height() * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
 void CImgContainer::updateSize()
 {
     const QSize size(itemWidth(), itemHeight());
-    if (m_bitmap.size() != size) {
-        m_bitmap = QImage(size, QImage::Format_RGB32);
+    if (m_bitmap.deviceIndependentSize() != QSizeF(size) || m_bitmap.devicePixelRatio() != devicePixelRatioF()) {
+        m_bitmap = deviceImage(size);
         m_bitmap.fill(opaque(BackColor));
     }
     resize(size);
@@ -134,7 +162,7 @@ void CImgContainer::updateSize()
 
 QImage CImgContainer::placeholder() const
 {
-    QImage image(m_thumbWidth, m_thumbHeight, QImage::Format_RGB32);
+    QImage image = deviceImage(QSize(m_thumbWidth, m_thumbHeight));
     image.fill(Qt::white);
     const QString text = QStringLiteral("NO IMAGE");
     // Placed by the extent of the plain font, drawn in bold 10-point type.
@@ -156,7 +184,7 @@ void CImgContainer::assignImage(const QImage* bitmap, const QString& caption)
     m_caption = caption;
     updateSize();
     const QImage picture = (bitmap != nullptr && !bitmap->isNull()) ? *bitmap : placeholder();
-    m_thumbnail = makeThumbnail(picture, m_thumbWidth, m_thumbHeight, BackColor);
+    m_thumbnail = makeThumbnail(picture, m_thumbWidth, m_thumbHeight, BackColor, devicePixelRatioF());
 }
 
 void CImgContainer::assignGraphic(const QPixmap* picture, const QString& caption)
@@ -175,7 +203,7 @@ bool CImgContainer::loadImage(const QString& fileName, const QString& caption)
         assignImage(nullptr, caption);
         return true;
     }
-    const std::optional<QImage> picture = loadGifImage(fileName);
+    const std::optional<QImage> picture = loadGifPicture(fileName, devicePixelRatioF());
     if (!picture)
         return false;
     assignImage(&*picture, caption);
@@ -186,7 +214,7 @@ void CImgContainer::redraw()
 {
     const int w = itemWidth();
     const int h = itemHeight();
-    m_bitmap = QImage(w, h, QImage::Format_RGB32);
+    m_bitmap = deviceImage(QSize(w, h));
     m_bitmap.fill(opaque(Selected ? SelectColor : BackColor));
     QPainter painter(&m_bitmap);
     painter.fillRect(QRect(MarginX, MarginY, w - 2 * MarginX, h - 2 * MarginY), QColor::fromRgb(opaque(BackColor)));

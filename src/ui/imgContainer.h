@@ -15,10 +15,13 @@ class CImgContainer;
 
 // The picture shrunk (never enlarged) with a Mitchell filter so that it fits
 // the box, keeping its aspect ratio; a picture that fits is copied unscaled.
-QImage fitBitmap(const QImage& picture, int boxWidth, int boxHeight);
-// A bitmap of exactly the box size, filled with the background colour, with
-// the fitted picture centred on it.
-QImage makeThumbnail(const QImage& picture, int boxWidth, int boxHeight, QRgb background);
+// Sizes are logical pixels: the result has the given device pixel ratio, and
+// a picture of another ratio (a 1x picture on a 2x screen) is first taken at
+// its logical size. At ratio 1 for a 1x picture, logical and device pixels are one.
+QImage fitBitmap(const QImage& picture, int boxWidth, int boxHeight, qreal ratio = 1.0);
+// A bitmap of exactly the box size (box x ratio device pixels), filled with
+// the background colour, with the fitted picture centred on it.
+QImage makeThumbnail(const QImage& picture, int boxWidth, int boxHeight, QRgb background, qreal ratio = 1.0);
 
 // Data flow: picture + caption (assignImage) -> fitted thumbnail -> painted bitmap (redraw); clicks -> OnSelect/OnActivate(key).
 class CImgContainer : public QWidget {
@@ -51,9 +54,10 @@ public:
     int itemHeight() const;
     int captionHeight() const;
 
-    // The prepared picture of thumbWidth x thumbHeight.
+    // The prepared picture of thumbWidth x thumbHeight logical pixels, drawn
+    // at the item's device pixel ratio.
     const QImage& thumbnail() const { return m_thumbnail; }
-    // What the item shows, as painted by the last redraw.
+    // What the item shows, as painted by the last redraw, at the same ratio.
     const QImage& bitmap() const { return m_bitmap; }
 
     // Without a bitmap the thumbnail is the "NO IMAGE" placeholder.
@@ -72,6 +76,8 @@ protected:
 private:
     void updateSize();
     QImage placeholder() const;
+    // An image of a logical size at the item's device pixel ratio.
+    QImage deviceImage(QSize logical) const;
 
     bool m_showCaption = false;
     QString m_caption;

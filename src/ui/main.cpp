@@ -2,6 +2,7 @@
 #include "model/messages.h"
 #include "model/primitivesLibrary.h"
 #include "shapes/catalogue.h"
+#include "ui/installation.h"
 #include "ui/main_window.h"
 #include "ui/uiFont.h"
 
@@ -17,8 +18,10 @@ int main(int argc, char* argv[])
             QApplication::activeWindow());
         box.exec();
     });
+    const QString data = dataFolder();
+    applyDesktopIdentity(data);
     registerCatalogue(PrimitivesLibrary);
-    TfrmMain window;
+    TfrmMain window(data);
     window.show();
     return application.exec();
 }

@@ -8,6 +8,7 @@
 #include "model/primitive2D.h"
 #include "model/primitive3D.h"
 #include "model/primitiveCompound.h"
+#include "ui/copyButton.h"
 #include "ui/fieldChecks.h"
 #include "ui/gifImage.h"
 #include "ui/resultLabel.h"
@@ -206,15 +207,21 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
 
     const QString uiImages = QDir(m_programFolder).filePath(QStringLiteral("img/ui/"));
     auto makeCopyButton = [&](const QString& name, const QString& hint, const QString& picture, int top) {
-        auto* button = new QToolButton(this);
+        auto* button = new TCopyButton(this);
         button->setObjectName(name);
         button->setGeometry(CopyButtonLeft, top, 14, 14);
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::TabFocus);
         button->setToolTip(hint);
-        button->setIconSize(QSize(12, 12));
-        if (const auto icon = loadGifImage(uiImages + picture))
-            button->setIcon(QIcon(QPixmap::fromImage(*icon)));
+        // The icon at its own size, 1x and 2x, so that no screen scales it.
+        QIcon icon;
+        for (const qreal ratio : {1.0, 2.0}) {
+            if (const auto variant = loadGifPicture(uiImages + picture, ratio))
+                icon.addPixmap(QPixmap::fromImage(*variant));
+        }
+        button->setIconSize(QSize(14, 14));
+        if (!icon.isNull())
+            button->setIcon(icon);
         else
             button->setText(QStringLiteral("⧉"));
         return button;
@@ -479,18 +486,23 @@ void TfrShapeCalculator::showShape()
     buildExtras();
 
     std::optional<QImage> picture;
+    const qreal ratio = m_imgShape->devicePixelRatioF();
     if (QFileInfo(picturePath(m_current)).isFile())
-        picture = loadGifImage(picturePath(m_current));
+        picture = loadGifPicture(picturePath(m_current), ratio);
     // A damaged picture file shows as a missing one.
     if (!picture) {
         m_lblNoImage->show();
         return;
     }
     m_lblNoImage->hide();
-    QPixmap canvas(PictureSize, PictureSize);
+    // Drawn at the screen's device pixels: a 2x picture on a 2x screen is copied pixel for pixel.
+    QPixmap canvas(qRound(PictureSize * ratio), qRound(PictureSize * ratio));
+    canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
-    painter.drawImage((PictureSize - picture->width()) / 2, (PictureSize - picture->height()) / 2, *picture);
+    const QSizeF shown = picture->deviceIndependentSize();
+    painter.drawImage(QPointF(std::trunc((PictureSize - shown.width()) / 2), std::trunc((PictureSize - shown.height()) / 2)),
+                      *picture);
     painter.end();
     m_imgShape->setPixmap(canvas);
 }

@@ -7,6 +7,7 @@
 #include <gif_lib.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QSet>
@@ -126,6 +127,35 @@ QStringList pictureFiles(const QString& root)
     return files;
 }
 
+bool isDoubleVariant(const QString& file)
+{
+    return file.endsWith(QLatin1String("@2x.gif"));
+}
+
+// The pictures drawn at their own size, without their @2x variants.
+QStringList singlePictureFiles(const QString& root)
+{
+    QStringList files = pictureFiles(root);
+    files.removeIf(isDoubleVariant);
+    return files;
+}
+
+QString doubleVariant(const QString& file)
+{
+    return file.left(file.size() - 4) + QStringLiteral("@2x.gif");
+}
+
+// Every file below the folder, relative to it, sorted.
+QStringList filesBelow(const QString& root)
+{
+    QStringList files;
+    QDirIterator walk(root, QDir::Files, QDirIterator::Subdirectories);
+    while (walk.hasNext())
+        files << QDir(root).relativeFilePath(walk.next());
+    files.sort();
+    return files;
+}
+
 QByteArray contents(const QString& path)
 {
     QFile file(path);
@@ -137,15 +167,17 @@ QByteArray contents(const QString& path)
 TEST(ShapePictures, EveryPictureDecodesFitsAndShowsSomething)
 {
     const QStringList files = pictureFiles(sourceImages);
-    ASSERT_EQ(files.size(), 35 + 3);
+    ASSERT_EQ(files.size(), 2 * (35 + 3));
     for (const QString& file : files) {
         SCOPED_TRACE(file.toStdString());
         const Decoded picture = decode(QDir(sourceImages).filePath(file));
         ASSERT_TRUE(picture.ok) << picture.error.toStdString();
+        // A @2x variant fills twice the 300-pixel picture area.
+        const int limit = isDoubleVariant(file) ? 600 : 300;
         EXPECT_GT(picture.width, 0);
         EXPECT_GT(picture.height, 0);
-        EXPECT_LE(picture.width, 300);
-        EXPECT_LE(picture.height, 300);
+        EXPECT_LE(picture.width, limit);
+        EXPECT_LE(picture.height, limit);
         EXPECT_GT(picture.colours, 2);
         EXPECT_GT(picture.inkShare, 0.03);
         EXPECT_LT(picture.inkShare, 0.97);
@@ -167,6 +199,24 @@ TEST(ShapePictures, IconAndCopyButtonsHaveTheirSizes)
     }
     EXPECT_NE(contents(QDir(sourceImages).filePath(QStringLiteral("ui/copy_volume.gif"))),
               contents(QDir(sourceImages).filePath(QStringLiteral("ui/copy_area.gif"))));
+}
+
+TEST(ShapePictures, EveryPictureHasAVariantOfTwiceItsSizeThatShowsTheSameDrawing)
+{
+    const QStringList files = singlePictureFiles(sourceImages);
+    ASSERT_EQ(files.size(), 35 + 3);
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        const Decoded single = decode(QDir(sourceImages).filePath(file));
+        const Decoded twice = decode(QDir(sourceImages).filePath(doubleVariant(file)));
+        ASSERT_TRUE(single.ok) << single.error.toStdString();
+        ASSERT_TRUE(twice.ok) << twice.error.toStdString();
+        EXPECT_EQ(twice.width, 2 * single.width);
+        EXPECT_EQ(twice.height, 2 * single.height);
+        // The same drawing covers about the same share of its area: thin
+        // strokes may lose a little of theirs at the finer resolution.
+        EXPECT_NEAR(twice.inkShare, single.inkShare, 0.25 * single.inkShare);
+    }
 }
 
 TEST(ShapePictures, ToolTableNamesThirtyFiveShapesEachWithItsPicture)
@@ -220,7 +270,7 @@ TEST(ShapePictures, ToolDrawsTheSameBytesTwiceAndMatchesTheKeptPictures)
     EXPECT_TRUE(QFile::exists(sheet));
 
     const QStringList drawn = pictureFiles(first.filePath(QStringLiteral("img")));
-    ASSERT_EQ(drawn.size(), 35 + 3);
+    ASSERT_EQ(drawn.size(), 2 * (35 + 3));
     EXPECT_EQ(drawn, pictureFiles(second.filePath(QStringLiteral("img"))));
     EXPECT_EQ(drawn, pictureFiles(sourceImages));
     for (const QString& file : drawn) {
@@ -233,10 +283,73 @@ TEST(ShapePictures, ToolDrawsTheSameBytesTwiceAndMatchesTheKeptPictures)
     }
 }
 
+namespace {
+
+struct PngSize {
+    int width = -1;
+    int height = -1;
+};
+
+// The size in a PNG's header chunk, which must come first.
+PngSize pngSize(const QByteArray& bytes)
+{
+    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    if (bytes.size() < 24 || !bytes.startsWith(signature) || bytes.mid(12, 4) != "IHDR")
+        return {};
+    auto bigEndian = [&](int at) {
+        int value = 0;
+        for (int i = 0; i < 4; ++i)
+            value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+        return value;
+    };
+    return {bigEndian(16), bigEndian(20)};
+}
+
+const QString sourceIcons = QStringLiteral(KOLVENT_SOURCE_DATA "/icons");
+const QString iconFile = QStringLiteral("apps/io.github.kolvent.Kolvent");
+
+} // namespace
+
+TEST(ProgramIcon, ThemeHasEveryPixelSizeAndAScalableDrawing)
+{
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const QString path = QDir(sourceIcons).filePath(
+            QStringLiteral("hicolor/%1x%1/").arg(size) + iconFile + QStringLiteral(".png"));
+        const PngSize png = pngSize(contents(path));
+        EXPECT_EQ(png.width, size);
+        EXPECT_EQ(png.height, size);
+    }
+    const QByteArray svg = contents(QDir(sourceIcons).filePath(QStringLiteral("hicolor/scalable/") + iconFile
+                                                                + QStringLiteral(".svg")));
+    EXPECT_TRUE(svg.contains("<svg xmlns=\"http://www.w3.org/2000/svg\""));
+    EXPECT_TRUE(svg.contains("viewBox=\"0 0 64 64\""));
+    EXPECT_EQ(svg.count("<path "), 7);
+    EXPECT_TRUE(svg.trimmed().endsWith("</svg>"));
+}
+
+TEST(ProgramIcon, ToolDrawsTheKeptIconTheme)
+{
+    QTemporaryDir drawn;
+    ASSERT_TRUE(drawn.isValid());
+    const QString failure = runTool({QStringLiteral("--icons"), drawn.path()});
+    ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+    const QStringList files = filesBelow(drawn.path());
+    ASSERT_EQ(files.size(), 7 + 1);
+    EXPECT_EQ(files, filesBelow(sourceIcons));
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        EXPECT_EQ(contents(QDir(drawn.path()).filePath(file)), contents(QDir(sourceIcons).filePath(file)));
+    }
+}
+
 TEST(ShapePictures, ToolRejectsAMissingFolderArgument)
 {
-    QProcess tool;
-    tool.start(QStringLiteral(KOLVENT_PICTURES_TOOL), QStringList());
-    ASSERT_TRUE(tool.waitForFinished(30000));
-    EXPECT_NE(tool.exitCode(), 0);
+    for (const QStringList& arguments : {QStringList(), QStringList{QStringLiteral("--icons")}}) {
+        SCOPED_TRACE(arguments.join(QLatin1Char(' ')).toStdString());
+        QProcess tool;
+        tool.start(QStringLiteral(KOLVENT_PICTURES_TOOL), arguments);
+        ASSERT_TRUE(tool.waitForFinished(30000));
+        EXPECT_NE(tool.exitCode(), 0);
+    }
 }

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 // Draws every shape picture, the program's icon and the copy buttons into a
-// picture folder, and optionally a contact sheet of all shape thumbnails.
+// picture folder, each also at twice the size as name@2x.gif for screens of
+// device pixel ratio 2, and optionally a contact sheet of all shape
+// thumbnails; or the program's icon as an icon theme (PNG sizes and SVG).
 //
 //   kolvent_pictures <img folder> [<contact sheet.png>]
+//   kolvent_pictures --icons <icons folder>   (hicolor/<size>/apps/<id>.png|svg)
 //   kolvent_pictures --list       (the table: id, group, file)
 #include "pictures/gif_io.h"
 #include "pictures/pictures.h"
 #include "pictures/sketch.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 
@@ -16,6 +20,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -34,6 +39,53 @@ bool save(const QImage& image, const QString& path)
         return false;
     }
     return true;
+}
+
+// "name.gif" -> "name@2x.gif": the name under which Qt and the program look
+// for a picture drawn for device pixel ratio 2.
+QString doubleName(const QString& path)
+{
+    return path.left(path.size() - 4) + QStringLiteral("@2x.gif");
+}
+
+// The picture at its size and at twice it.
+bool saveBoth(const std::function<QImage(int)>& draw, const QString& path)
+{
+    const bool single = save(draw(1), path);
+    return save(draw(2), doubleName(path)) && single;
+}
+
+// The icon theme id of the program, as in its desktop entry.
+const QString iconName = QStringLiteral("io.github.kolvent.Kolvent");
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+        fail(QStringLiteral("cannot write %1").arg(path));
+        return false;
+    }
+    return true;
+}
+
+// The hicolor theme's folders: one per pixel size, and "scalable" for the SVG.
+bool writeIconTheme(const QDir& root)
+{
+    bool ok = true;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+        const QString path = root.filePath(folder + QLatin1Char('/') + iconName + QStringLiteral(".png"));
+        if (!root.mkpath(folder) || !drawProgramIcon(size, Qt::transparent).save(path, "PNG")) {
+            fail(QStringLiteral("cannot write %1").arg(path));
+            ok = false;
+        }
+    }
+    const QString scalable = QStringLiteral("hicolor/scalable/apps");
+    if (!root.mkpath(scalable))
+        return false;
+    return writeFile(root.filePath(scalable + QLatin1Char('/') + iconName + QStringLiteral(".svg")),
+                     programIconSvg())
+        && ok;
 }
 
 // Fits a picture into the thumbnail box the way the shape picker does: only
@@ -130,10 +182,13 @@ int main(int argc, char** argv)
             std::printf("%s %s %s\n", picture.id, picture.group, picture.file);
         return 0;
     }
-    if (arguments.isEmpty() || arguments.size() > 2) {
-        fail(QStringLiteral("usage: kolvent_pictures <img folder> [<contact sheet.png>] | --list"));
+    if (arguments.isEmpty() || arguments.size() > 2
+        || (arguments[0] == QLatin1String("--icons") && arguments.size() != 2)) {
+        fail(QStringLiteral("usage: kolvent_pictures <img folder> [<contact sheet.png>] | --icons <folder> | --list"));
         return 2;
     }
+    if (arguments[0] == QLatin1String("--icons"))
+        return writeIconTheme(QDir(arguments[1])) ? 0 : 1;
     if (!loadPictureFonts()) {
         fail(QStringLiteral("the DejaVu Sans fonts (Debian package fonts-dejavu-core) are missing"));
         return 1;
@@ -147,13 +202,20 @@ int main(int argc, char** argv)
     }
     bool ok = true;
     for (const ShapePicture& picture : allPictures()) {
-        ok = save(drawPicture(picture), folder.filePath(QStringLiteral("%1/%2").arg(
-                                            QLatin1String(picture.group), QLatin1String(picture.file))))
+        ok = saveBoth([&](int scale) { return drawPicture(picture, scale); },
+                      folder.filePath(QStringLiteral("%1/%2").arg(QLatin1String(picture.group),
+                                                                  QLatin1String(picture.file))))
             && ok;
     }
-    ok = save(drawProgramIcon(), folder.filePath(QStringLiteral("ui/kolvent.gif"))) && ok;
-    ok = save(drawCopyButton(QLatin1Char('V')), folder.filePath(QStringLiteral("ui/copy_volume.gif"))) && ok;
-    ok = save(drawCopyButton(QLatin1Char('A')), folder.filePath(QStringLiteral("ui/copy_area.gif"))) && ok;
+    ok = saveBoth([](int scale) { return drawProgramIcon(64 * scale); },
+                  folder.filePath(QStringLiteral("ui/kolvent.gif")))
+        && ok;
+    ok = saveBoth([](int scale) { return drawCopyButton(QLatin1Char('V'), scale); },
+                  folder.filePath(QStringLiteral("ui/copy_volume.gif")))
+        && ok;
+    ok = saveBoth([](int scale) { return drawCopyButton(QLatin1Char('A'), scale); },
+                  folder.filePath(QStringLiteral("ui/copy_area.gif")))
+        && ok;
     if (ok && arguments.size() == 2)
         ok = writeContactSheet(folder.path(), arguments[1]);
     return ok ? 0 : 1;

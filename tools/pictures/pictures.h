@@ -3,6 +3,8 @@
 // folder of the shape's group, under the file name the shape asks for.
 #pragma once
 
+#include <QByteArray>
+#include <QColor>
 #include <QImage>
 #include <QString>
 
@@ -21,7 +23,13 @@ const std::vector<ShapePicture>& flatPictures();
 const std::vector<ShapePicture>& solidPictures();
 std::vector<ShapePicture> allPictures();
 
-// A white picture of the common size with the shape drawn on it.
-QImage drawPicture(const ShapePicture& picture);
-QImage drawProgramIcon();
-QImage drawCopyButton(QChar hint);
+// A white picture of the common size with the shape drawn on it; scale 2
+// draws the same picture at twice the pixels, for screens of ratio 2.
+QImage drawPicture(const ShapePicture& picture, int scale = 1);
+// The program's icon at size x size pixels on the background colour (the
+// icon theme's files take a transparent one).
+QImage drawProgramIcon(int size = 64, const QColor& background = Qt::white);
+// The same drawing as a scalable SVG document.
+QByteArray programIconSvg();
+// The 14-pixel copy button, or its scale-2 variant of 28 pixels.
+QImage drawCopyButton(QChar hint, int scale = 1);
