@@ -149,3 +149,9 @@ bool TfrmAbout::eventFilter(QObject* watched, QEvent* event)
     }
     return QDialog::eventFilter(watched, event);
 }
+
+void TfrmAbout::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    handBackKeyboard(this);
+}

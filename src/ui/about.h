@@ -36,6 +36,7 @@ public:
     void lblEmailClick();
 
 protected:
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

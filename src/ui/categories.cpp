@@ -123,3 +123,9 @@ QStringList TfrmCategories::checkedCategories() const
     }
     return keys;
 }
+
+void TfrmCategories::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    handBackKeyboard(this);
+}

@@ -32,6 +32,9 @@ public:
 
     const QList<QCheckBox*>& checkBoxes() const { return m_checkBoxes; }
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void setBoxTitles();
 

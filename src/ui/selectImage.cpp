@@ -5,6 +5,7 @@
 #include "ui/gifImage.h"
 #include "ui/imageViewer.h"
 #include "ui/imgContainer.h"
+#include "ui/uiFont.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -212,4 +213,10 @@ void TfrmSelectImage::moveSelection(int position)
     CImgContainer* item = m_frImageViewer->items()[static_cast<std::size_t>(position)];
     m_frImageViewer->selectKey(item->Key);
     m_frImageViewer->scrollBox()->ensureWidgetVisible(item, 0, m_frImageViewer->Spacing);
+}
+
+void TfrmSelectImage::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    handBackKeyboard(this);
 }

@@ -46,6 +46,7 @@ public:
     static constexpr int ClientHeight = 563;
 
 protected:
+    void hideEvent(QHideEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -92,6 +92,9 @@ TfrmSettings::TfrmSettings(QWidget* parent)
     connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     m_edtFloatPrecise->setText(QString::number(OptPrecision));
+    // Opened from the keyboard, the dialog takes the new number of decimals at once.
+    m_edtFloatPrecise->setFocus();
+    m_edtFloatPrecise->selectAll();
     const QString current = Languages->getString(OptLanguage);
     for (Languages->first(); !Languages->eof(); Languages->next()) {
         const QString name = Languages->currentString();
@@ -142,4 +145,10 @@ void TfrmSettings::btnOKClick()
         OptLanguage = Languages->keyAt(language).text();
     DecimalSeparator = m_cbxDecSeparator->currentIndex() == 0 ? QLatin1Char('.') : QLatin1Char(',');
     accept();
+}
+
+void TfrmSettings::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    handBackKeyboard(this);
 }

@@ -21,6 +21,9 @@ public:
     void translate();
     void btnOKClick();
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void fillSeparators();
 

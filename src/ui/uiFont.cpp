@@ -24,6 +24,12 @@ QFont variableFont()
     return font;
 }
 
+void handBackKeyboard(QWidget* dialog)
+{
+    if (QWidget* owner = dialog->parentWidget())
+        owner->window()->activateWindow();
+}
+
 void applyInterfaceFont()
 {
     QApplication::setFont(interfaceFont());

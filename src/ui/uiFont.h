@@ -17,6 +17,11 @@ void applyInterfaceFont();
 QFont variableFont();
 
 class QLabel;
+class QWidget;
+
+// Gives the keyboard back to the window that owns a closing dialog: without a
+// window manager nobody else does, and typing would go nowhere.
+void handBackKeyboard(QWidget* dialog);
 
 // Smallest pixel size fitLabel goes down to.
 constexpr int SmallestFontPixels = 9;

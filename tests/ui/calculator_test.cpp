@@ -581,8 +581,7 @@ TEST_F(CalculatorTest, TheKeyboardLeadsFromThePickToTheResult)
     QLineEdit* a = edit(QStringLiteral("a"));
     QLineEdit* b = edit(QStringLiteral("b"));
     EXPECT_EQ(frame->focusWidget(), a) << "the first field has the focus after a pick";
-    // the window comes back to the front when the picker closes (the platform's job)
-    frame->activateWindow();
+    // the closing picker hands the keyboard back, with or without a window manager
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     QApplication::processEvents();
     ASSERT_EQ(QApplication::focusWidget(), a);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The whole program as a user meets it: start-up on a copy of the shipped data,
 // the View menu and the picker, settings, languages and damaged data folders.
+#include "hostile_catalogues.h"
 #include "modal_dialogs.h"
 #include "lang/language.h"
 #include "base/numbers.h"
@@ -560,21 +561,14 @@ TEST_F(MainWindowTest, TheRussianInterfaceHasNoEnglishLeft)
         EXPECT_TRUE(words.isEmpty()) << name << ": " << words.join(QLatin1Char(' ')).toStdString();
 }
 
-// One element with 60,000 distinct attributes: about 540 KB.
-QByteArray manyAttributes()
-{
-    QByteArray out = "<shapes><shape id=\"circle\"";
-    for (int i = 0; i < 60000; ++i)
-        out += " a" + QByteArray::number(i) + "=\"\"";
-    return out + "/></shapes>";
-}
 
 TEST_F(MainWindowTest, AnOverloadedCatalogueIsRefusedWithinASecond)
 {
     const QString flat = folder.filePath(QStringLiteral("langs/flat.xml"));
     QFile file(flat);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(manyAttributes()), manyAttributes().size());
+    const QByteArray overloaded = manyAttributes("circle");
+    ASSERT_EQ(file.write(overloaded), overloaded.size());
     file.close();
     // the creation of the main window is the start-up that reads the catalogues
     QElapsedTimer clock;

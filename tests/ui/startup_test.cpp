@@ -2,6 +2,8 @@
 // The program started against copies of its data folders damaged in each way
 // a file can be: it must reach its main window quickly with the documented
 // messages, print nothing, stay small and open no file outside its folders.
+#include "hostile_catalogues.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QDirIterator>
@@ -259,14 +261,6 @@ QByteArray hugeAttribute()
         + "\"/></shape></shapes>";
 }
 
-// One element with 60,000 distinct attributes (about 540 KB).
-QByteArray manyAttributes()
-{
-    QByteArray out = "<shapes><shape id=\"sphere\"";
-    for (int i = 0; i < 60000; ++i)
-        out += " a" + QByteArray::number(i) + "=\"\"";
-    return out + "/></shapes>";
-}
 
 QByteArray binaryBytes()
 {
@@ -296,7 +290,7 @@ const std::vector<Damage>& damages()
         {"CatalogueBillionLaughs", replaceFile(Solid, [](const QByteArray&) { return billionLaughs(); }), {Solid}, {}},
         {"CatalogueNestedDeep", replaceFile(Solid, [](const QByteArray&) { return deeplyNested(); }), {Solid}, {}},
         {"CatalogueHugeAttribute", replaceFile(Solid, [](const QByteArray&) { return hugeAttribute(); }), {Solid}, {}},
-        {"CatalogueManyAttributes", replaceFile(Solid, [](const QByteArray&) { return manyAttributes(); }), {Solid}, {}},
+        {"CatalogueManyAttributes", replaceFile(Solid, [](const QByteArray&) { return manyAttributes("sphere"); }), {Solid}, {}},
         // UTF-16 with its byte-order mark is XML as good as UTF-8.
         {"CatalogueUtf16", replaceFile(Solid, utf16), {}, {}},
         {"CatalogueFolder", folderInstead(Solid), {Solid}, {}},
