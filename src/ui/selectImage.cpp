@@ -53,13 +53,17 @@ CImgContainer* TfrmSelectImage::addImageFile(const QString& fileName, int key, b
 // one the viewer would make from the file.
 const TfrmSelectImage::Prepared& TfrmSelectImage::prepared(const QString& fileName)
 {
-    if (const auto found = m_prepared.constFind(fileName); found != m_prepared.constEnd())
+    // Fitted at the device pixels of the screen: a screen of another ratio needs its own.
+    const qreal ratio = devicePixelRatioF();
+    const QString key = fileName + QLatin1Char('@') + QString::number(ratio);
+    if (const auto found = m_prepared.constFind(key); found != m_prepared.constEnd())
         return *found;
     Prepared picture;
     picture.exists = QFileInfo::exists(fileName);
     if (picture.exists) {
-        if (const std::optional<QImage> decoded = loadGifImage(fileName)) {
-            const QImage fitted = fitBitmap(*decoded, m_frImageViewer->ThumbWidth, m_frImageViewer->ThumbHeight);
+        if (const std::optional<QImage> decoded = loadGifPicture(fileName, ratio)) {
+            const QImage fitted =
+                fitBitmap(*decoded, m_frImageViewer->ThumbWidth, m_frImageViewer->ThumbHeight, ratio);
             // Three bytes a pixel where there is no transparency to keep.
             if (fitted.isNull())
                 picture.picture = *decoded;
@@ -67,7 +71,7 @@ const TfrmSelectImage::Prepared& TfrmSelectImage::prepared(const QString& fileNa
                 picture.picture = fitted.hasAlphaChannel() ? fitted : fitted.convertToFormat(QImage::Format_RGB888);
         }
     }
-    return *m_prepared.insert(fileName, picture);
+    return *m_prepared.insert(key, picture);
 }
 
 void TfrmSelectImage::prepareInAdvance(const QStringList& fileNames, int delayMs)
