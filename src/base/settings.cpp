@@ -14,8 +14,3 @@ QString formatResult(double value)
 {
     return formatFixed(value, std::clamp(CalcPrecision, 0, MaxPrecision), DecimalSeparator);
 }
-
-QString resultPlaceholder()
-{
-    return QStringLiteral("0") + DecimalSeparator + QStringLiteral("00");
-}

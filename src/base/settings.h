@@ -20,5 +20,3 @@ constexpr int MaxPrecision = 15;
 // A result in fixed-point form with CalcPrecision decimals (clamped to 0..15)
 // and the separator in force; a value that is not finite gives empty text.
 QString formatResult(double value);
-// The text a result shows before it was computed: "0" separator "00".
-QString resultPlaceholder();

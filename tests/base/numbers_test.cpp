@@ -263,16 +263,6 @@ TEST(FormatResult, NeverShowsInfinityOrNan)
     EXPECT_EQ(formatResult(-std::numeric_limits<double>::max()).size(), 1 + 309 + 1 + 15);
 }
 
-TEST(ResultPlaceholder, FollowsTheSeparatorOnly)
-{
-    SettingsGuard guard;
-    CalcPrecision = 5;
-    DecimalSeparator = QLatin1Char('.');
-    EXPECT_EQ(resultPlaceholder(), QStringLiteral("0.00"));
-    DecimalSeparator = QLatin1Char(',');
-    EXPECT_EQ(resultPlaceholder(), QStringLiteral("0,00"));
-}
-
 TEST(Settings, StartWithTwoDecimalsPointAndEnglish)
 {
     EXPECT_EQ(CalcPrecision, 2);
