@@ -103,7 +103,8 @@ WM_CLASS="$(xprop -name Kolvent WM_CLASS)"
 echo "$WM_CLASS"
 [ "$WM_CLASS" = "WM_CLASS(STRING) = \"$(entry StartupWMClass)\", \"$(entry StartupWMClass)\"" ] \
     || fail "window class does not match StartupWMClass=$(entry StartupWMClass)"
-xprop -name Kolvent _NET_WM_ICON | head -c 300 | grep -q 'Icon (' || fail "the window has no icon"
+xprop -name Kolvent _NET_WM_ICON >"$WORK/icon.txt" 2>&1 || true
+grep -q 'Icon (' "$WORK/icon.txt" || fail "the window has no icon: $(head -c 200 "$WORK/icon.txt")"
 SHARE="$ROOT/usr/share/kolvent"
 for file in langs/kolvent.en langs/flat.xml langs/solid.xml langs/categories.xml img/ui/copy_volume.gif \
             img/ui/copy_area.gif; do
