@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QTimer>
 
 QString dataFolderFor(const QString& programFolder)
 {
@@ -28,8 +29,15 @@ QIcon programIcon(const QString& dataFolder, bool installed)
 {
     // Run from its build tree, the program shows the pictures just built
     // beside it, and spares the look-up in the icon themes.
-    if (installed && QIcon::hasThemeIcon(DesktopId))
-        return QIcon::fromTheme(DesktopId);
+    if (installed && QIcon::hasThemeIcon(DesktopId)) {
+        // The sizes a window icon is shown at, up to twice 64: the theme's
+        // 256-pixel drawing would only cost memory in every window.
+        const QIcon themed = QIcon::fromTheme(DesktopId);
+        QIcon icon;
+        for (const int side : {16, 32, 64, 128})
+            icon.addPixmap(themed.pixmap(QSize(side, side), 1.0));
+        return icon;
+    }
     QIcon shipped;
     const QString path = QDir(dataFolder).filePath(QStringLiteral("img/ui/kolvent.gif"));
     for (const qreal ratio : {1.0, 2.0}) {
@@ -44,5 +52,8 @@ void applyDesktopIdentity(const QString& dataFolder)
     QCoreApplication::setApplicationName(WindowClass);
     QGuiApplication::setDesktopFileName(DesktopId);
     const bool installed = QDir(dataFolder) != QDir(QCoreApplication::applicationDirPath());
-    QApplication::setWindowIcon(programIcon(dataFolder, installed));
+    // Once the event loop runs, so that looking the icon up does not delay the first window.
+    QTimer::singleShot(0, qApp, [dataFolder, installed] {
+        QApplication::setWindowIcon(programIcon(dataFolder, installed));
+    });
 }

@@ -24,6 +24,7 @@ QString dataFolder();
 // (64 px and its @2x variant).
 QIcon programIcon(const QString& dataFolder, bool installed);
 
-// Application name (hence WM_CLASS), desktop file name (the Wayland app id)
-// and window icon; call once the QApplication exists.
+// Application name (hence WM_CLASS) and desktop file name (the Wayland app
+// id) at once, the window icon when the event loop starts; call once the
+// QApplication exists, before the first window.
 void applyDesktopIdentity(const QString& dataFolder);

@@ -501,8 +501,8 @@ void TfrShapeCalculator::showShape()
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
     const QSizeF shown = picture->deviceIndependentSize();
-    painter.drawImage(QPointF(std::trunc((PictureSize - shown.width()) / 2), std::trunc((PictureSize - shown.height()) / 2)),
-                      *picture);
+    const QPointF corner(std::trunc((PictureSize - shown.width()) / 2), std::trunc((PictureSize - shown.height()) / 2));
+    painter.drawImage(corner, *picture);
     painter.end();
     m_imgShape->setPixmap(canvas);
 }
