@@ -37,10 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QImage thumbnail = makeThumbnail(*picture, ThumbSide, ThumbSide, 0xFFFFFFFF);
     require(thumbnail.width() == ThumbSide && thumbnail.height() == ThumbSide);
 
-    // The same picture taken as a @2x drawing on a screen of ratio 2.
-    QImage sharp = *picture;
-    sharp.setDevicePixelRatio(2.0);
-    const QImage doubled = makeThumbnail(sharp, ThumbSide, ThumbSide, 0xFFFFFFFF, 2.0);
+    // The same 1x picture on a screen of ratio 2: fitted at its logical size
+    // (enlarged when small), in device pixels.
+    const QImage doubled = makeThumbnail(*picture, ThumbSide, ThumbSide, 0xFFFFFFFF, 2.0);
     require(doubled.width() == 2 * ThumbSide && doubled.height() == 2 * ThumbSide);
     require(doubled.devicePixelRatio() == 2.0);
     return 0;
