@@ -31,11 +31,8 @@ int significantDigits(const QString& fixed)
     return count;
 }
 
-} // namespace
-
-QString fittingResultText(double value, const QFontMetrics& metrics, int room)
+QString fittingText(double value, const QString& fixed, const QFontMetrics& metrics, int room)
 {
-    const QString fixed = formatResult(value);
     if (metrics.horizontalAdvance(fixed) <= room)
         return fixed;
     for (int digits = std::min(MostSignificantDigits, significantDigits(fixed)); digits > 1; --digits) {
@@ -45,6 +42,8 @@ QString fittingResultText(double value, const QFontMetrics& metrics, int room)
     }
     return formatScientific(value, 1, DecimalSeparator);
 }
+
+} // namespace
 
 void setResultText(QLabel* label, const QString& text, int room)
 {
@@ -56,8 +55,8 @@ void setResultText(QLabel* label, const QString& text, int room)
 void showResult(QLabel* label, double value, int room)
 {
     const int margins = label->contentsMargins().left() + label->contentsMargins().right() + 2 * label->margin();
-    const QString text = fittingResultText(value, label->fontMetrics(), room - margins);
-    setResultText(label, text, room);
     const QString fixed = formatResult(value);
+    const QString text = fittingText(value, fixed, label->fontMetrics(), room - margins);
+    setResultText(label, text, room);
     label->setToolTip(text != fixed && fixed.size() <= LongestTooltip ? fixed : QString());
 }

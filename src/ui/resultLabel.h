@@ -4,14 +4,11 @@
 
 #include <QString>
 
-class QFontMetrics;
 class QLabel;
 
-// The fixed form with the decimals chosen when it fits the room; otherwise
-// the scientific form with as many of the same significant digits as fit.
-QString fittingResultText(double value, const QFontMetrics& metrics, int room);
 // Puts a text into a result label sized to it; the label never reaches past the room.
 void setResultText(QLabel* label, const QString& text, int room);
-// Puts a value into a result label as fittingResultText gives it; the tooltip
-// holds the fixed form when the label shows the scientific one.
+// Puts a value into a result label: the fixed form with the decimals chosen
+// when it fits the room, otherwise the scientific form with as many of the
+// same significant digits as fit; the tooltip then holds the fixed form.
 void showResult(QLabel* label, double value, int room);

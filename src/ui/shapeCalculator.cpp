@@ -57,12 +57,6 @@ constexpr int FirstRowTop = 8;
 constexpr int PrepareDelayMs = 300;
 const QColor ResultColour(0x00, 0x00, 0x80);
 
-QString textOr(const QString& key, const QString& fallback)
-{
-    const QString text = langText(key);
-    return text.isEmpty() ? fallback : text;
-}
-
 void setNavy(QLabel* label)
 {
     QPalette palette = label->palette();
@@ -375,7 +369,7 @@ bool TfrShapeCalculator::showCategories(const QString& group, const QStringList&
     }
     if (m_shapeList.empty()) {
         clearView();
-        showMessage(textOr(QStringLiteral("noshapes"), QStringLiteral("There are no shapes in selected categories!")));
+        showMessage(langTextOr(QStringLiteral("noshapes"), QStringLiteral("There are no shapes in selected categories!")));
     }
     m_group = group;
     setGroupTexts(group);
@@ -663,7 +657,7 @@ void TfrShapeCalculator::showResults(InvalidShown invalid)
         finite = finite && std::isfinite(extraValues.back());
     }
     if (!finite) {
-        const QString why = textOr(QStringLiteral("invalidshape"),
+        const QString why = langTextOr(QStringLiteral("invalidshape"),
             QStringLiteral("The dimensions typed do not give a valid shape."));
         if (invalid == InvalidShown::AsMessage) {
             showMessage(why);
