@@ -153,22 +153,23 @@ void TfrmSelectImage::showEvent(QShowEvent* event)
 
 void TfrmSelectImage::keyPressEvent(QKeyEvent* event)
 {
-    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier) || !navigate(event->key()))
+    if (!navigate(event))
         QDialog::keyPressEvent(event);
 }
 
 bool TfrmSelectImage::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && navigate(key->key()))
-            return true;
-    }
+    if (event->type() == QEvent::KeyPress && navigate(static_cast<QKeyEvent*>(event)))
+        return true;
     return QDialog::eventFilter(watched, event);
 }
 
-bool TfrmSelectImage::navigate(int key)
+bool TfrmSelectImage::navigate(const QKeyEvent* event)
 {
+    // Keys with Ctrl or Alt belong to the shortcuts.
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        return false;
+    const int key = event->key();
     const std::vector<CImgContainer*>& items = m_frImageViewer->items();
     const int count = static_cast<int>(items.size());
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

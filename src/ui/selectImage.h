@@ -62,7 +62,7 @@ private:
     void prepareNext();
 
     // Handles a key of the picker; false for keys it leaves to others.
-    bool navigate(int key);
+    bool navigate(const QKeyEvent* event);
     void moveSelection(int position);
 
     TfrImageViewer* m_frImageViewer;
