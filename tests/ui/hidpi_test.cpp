@@ -2,6 +2,7 @@
 // The program on a screen of device pixel ratio 2: the @2x pictures are
 // loaded and shown pixel for pixel, thumbnails and copy buttons are made at
 // device pixels, and a 1x picture keeps its logical size.
+#include "shape_keys.h"
 #include "model/messages.h"
 #include "model/primitivesLibrary.h"
 #include "shapes/catalogue.h"
@@ -63,15 +64,7 @@ protected:
         PrimitivesLibrary = std::move(m_saved);
     }
 
-    int keyOf(const QString& id) const
-    {
-        const TNameList& list = window->calculator()->shapeList();
-        for (int i = 0; i < static_cast<int>(list.size()); ++i) {
-            if (list[i].first == id)
-                return i;
-        }
-        return -1;
-    }
+    int keyOf(const QString& id) const { return shapeKey(window->calculator()->shapeList(), id); }
 
     std::unique_ptr<TfrmMain> window;
     QStringList messages;

@@ -3,6 +3,7 @@
 // the View menu and the picker, settings, languages and damaged data folders.
 #include "hostile_catalogues.h"
 #include "modal_dialogs.h"
+#include "shape_keys.h"
 #include "lang/language.h"
 #include "base/numbers.h"
 #include "base/settings.h"
@@ -117,15 +118,7 @@ protected:
     }
     void click(const QString& name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
 
-    int keyOf(const QString& id) const
-    {
-        const TNameList& list = window->calculator()->shapeList();
-        for (int i = 0; i < static_cast<int>(list.size()); ++i) {
-            if (list[i].first == id)
-                return i;
-        }
-        return -1;
-    }
+    int keyOf(const QString& id) const { return shapeKey(window->calculator()->shapeList(), id); }
 
     // Opens the View item and double-clicks the thumbnail of the shape.
     void pickThrough(const QString& item, const QString& id)
