@@ -3,6 +3,7 @@
 
 #include "base/numbers.h"
 #include "model/messages.h"
+#include "model/working.h"
 #include "model/xmlNodes.h"
 
 #include <libxml/tree.h>
@@ -164,4 +165,18 @@ bool TPrimitive::loadFromXml(const xmlNode* element)
         }
     }
     return true;
+}
+
+void TPrimitive::explain(TWorking&) const
+{
+}
+
+void TPrimitive::explainGiven(TWorking& working) const
+{
+    working.heading(QStringLiteral("workgiven"));
+    for (int i = 0; i < varCount(); ++i) {
+        const QString name = varName(i);
+        if (isInputVar(name))
+            working.given(name, getVar(name));
+    }
 }

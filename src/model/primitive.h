@@ -11,6 +11,7 @@
 #include <utility>
 
 struct _xmlNode;
+class TWorking;
 
 class TPrimitive {
 public:
@@ -24,6 +25,9 @@ public:
     // The plain store: keeps the value as text when the shape has the variable.
     virtual void setVar(const QString& name, double value);
     virtual bool renameVar(const QString& oldName, const QString& newName);
+    // Writes how every value the shape shows comes about, from the values it
+    // holds now; a shape without a working writes nothing.
+    virtual void explain(TWorking& working) const;
 
     QString getClassId() const { return m_classId; }
     void setClassId(const QString& value) { m_classId = value; }
@@ -56,6 +60,9 @@ public:
 
 protected:
     TPrimitive() = default;
+
+    // The dimensions the user types, as the shape holds them.
+    void explainGiven(TWorking& working) const;
 
 private:
     QString m_classId;

@@ -2,6 +2,7 @@
 #include "model/primitive3D.h"
 
 #include "model/messages.h"
+#include "model/working.h"
 
 #include <stdexcept>
 
@@ -54,4 +55,26 @@ T2DPrimitive* T3DPrimitive::getPartAt(int position) const
     if (position < 0 || position >= static_cast<int>(m_parts.size()))
         throw std::out_of_range("part position out of range");
     return m_parts[static_cast<std::size_t>(position)].get();
+}
+
+void T3DPrimitive::explain(TWorking& working) const
+{
+    explainGiven(working);
+    working.heading(QStringLiteral("volume"));
+    explainMeasure(working, QStringLiteral("V"));
+    working.heading(QStringLiteral("worksurface"));
+    explainArea(working, QStringLiteral("S"));
+    explainExtras(working);
+}
+
+void T3DPrimitive::explainMeasure(TWorking&, const QString&) const
+{
+}
+
+void T3DPrimitive::explainArea(TWorking&, const QString&) const
+{
+}
+
+void T3DPrimitive::explainExtras(TWorking&) const
+{
 }

@@ -18,6 +18,14 @@ public:
     // Total surface area.
     virtual double getArea() const = 0;
 
+    // The dimensions, then volume, total surface and the extra values.
+    void explain(TWorking& working) const override;
+    // Each ends in a line of the symbol given whose value is getMeasure() or
+    // getArea(); dimensions that give no solid refuse the working.
+    virtual void explainMeasure(TWorking& working, const QString& symbol) const;
+    virtual void explainArea(TWorking& working, const QString& symbol) const;
+    virtual void explainExtras(TWorking& working) const;
+
     int addPart(const QString& name, std::unique_ptr<T2DPrimitive> part, bool flag);
     // The part under the name (letter case ignored); a message and none when absent.
     T2DPrimitive* getPart(const QString& name) const;

@@ -24,6 +24,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 
 protected:
     QString m_a;
@@ -37,6 +39,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 };
 
 // Full axes a and b.
@@ -48,6 +52,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 
 protected:
     QString m_a;
@@ -63,6 +69,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 };
 
 // Two half ellipses on the common full axis b, with semi-axes a and c across
@@ -75,6 +83,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 
 private:
     QString m_a;

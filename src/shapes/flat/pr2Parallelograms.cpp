@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "shapes/flat/pr2Parallelograms.h"
 
+#include "model/working.h"
+#include "shapes/conditions.h"
 #include "shapes/flat/Formulas2D.h"
 
 bool T2DParallelograms::init()
@@ -56,6 +58,21 @@ double T2DRhomb::getArea() const
     return RhombArea(getVar(m_a), getVar(m_b));
 }
 
+void T2DRhomb::explainMeasure(TWorking& working, const QString& symbol) const
+{
+    if (!explainLengths(working, {m_a, m_b}))
+        return;
+    // The diagonals halve each other at a right angle.
+    working.step(m_s, QStringLiteral("√(%1² + %2²) / 2"), {m_a, m_b}, RhombSide(getVar(m_a), getVar(m_b)));
+    working.step(symbol, QStringLiteral("4 · %1"), {m_s}, getMeasure());
+}
+
+void T2DRhomb::explainArea(TWorking& working, const QString& symbol) const
+{
+    if (explainLengths(working, {m_a, m_b}))
+        working.step(symbol, QStringLiteral("%1 · %2 / 2"), {m_a, m_b}, getArea());
+}
+
 T2DSquare::T2DSquare()
     : T2DSquare(QStringLiteral("a"))
 {
@@ -88,6 +105,18 @@ double T2DSquare::getArea() const
     return RectangleArea(a, a);
 }
 
+void T2DSquare::explainMeasure(TWorking& working, const QString& symbol) const
+{
+    if (explainLengths(working, {m_a}))
+        working.step(symbol, QStringLiteral("4 · %1"), {m_a}, getMeasure());
+}
+
+void T2DSquare::explainArea(TWorking& working, const QString& symbol) const
+{
+    if (explainLengths(working, {m_a}))
+        working.step(symbol, QStringLiteral("%1²"), {m_a}, getArea());
+}
+
 T2DRectangle::T2DRectangle()
     : T2DRectangle(QStringLiteral("a"), QStringLiteral("b"))
 {
@@ -118,4 +147,16 @@ double T2DRectangle::getMeasure() const
 double T2DRectangle::getArea() const
 {
     return RectangleArea(getVar(m_a), getVar(m_b));
+}
+
+void T2DRectangle::explainMeasure(TWorking& working, const QString& symbol) const
+{
+    if (explainLengths(working, {m_a, m_b}))
+        working.step(symbol, QStringLiteral("2 · (%1 + %2)"), {m_a, m_b}, getMeasure());
+}
+
+void T2DRectangle::explainArea(TWorking& working, const QString& symbol) const
+{
+    if (explainLengths(working, {m_a, m_b}))
+        working.step(symbol, QStringLiteral("%1 · %2"), {m_a, m_b}, getArea());
 }

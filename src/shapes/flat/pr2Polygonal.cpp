@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "shapes/flat/pr2Polygonal.h"
 
+#include "model/working.h"
+#include "shapes/conditions.h"
 #include "shapes/flat/Formulas2D.h"
+
+#include <cmath>
 
 bool T2DPolygonal::init()
 {
@@ -44,6 +48,23 @@ double T2DTrapeziumIsosceles::getArea() const
     return TrapeziumArea(getVar(m_a), getVar(m_b), getVar(m_c));
 }
 
+void T2DTrapeziumIsosceles::explainMeasure(TWorking& working, const QString& symbol) const
+{
+    if (!explainLengths(working, {m_a, m_b, m_c}))
+        return;
+    // The leg spans the height and half the difference of the parallel sides.
+    const QString leg = QStringLiteral("d");
+    working.step(leg, QStringLiteral("√(((%1 − %2) / 2)² + %3²)"), {m_a, m_b, m_c},
+        std::hypot((getVar(m_a) - getVar(m_b)) / 2, getVar(m_c)));
+    working.step(symbol, QStringLiteral("%1 + %2 + 2 · %3"), {m_a, m_b, leg}, getMeasure());
+}
+
+void T2DTrapeziumIsosceles::explainArea(TWorking& working, const QString& symbol) const
+{
+    if (explainLengths(working, {m_a, m_b, m_c}))
+        working.step(symbol, QStringLiteral("(%1 + %2) · %3 / 2"), {m_a, m_b, m_c}, getArea());
+}
+
 T2DPolygonRegular::T2DPolygonRegular()
     : T2DPolygonRegular(QStringLiteral("a"), QStringLiteral("n"))
 {
@@ -75,4 +96,23 @@ double T2DPolygonRegular::getMeasure() const
 double T2DPolygonRegular::getArea() const
 {
     return PolygonRegularArea(getVar(m_n), getVar(m_a));
+}
+
+void T2DPolygonRegular::explainMeasure(TWorking& working, const QString& symbol) const
+{
+    if (explainPolygon(working, m_n, m_a))
+        working.step(symbol, QStringLiteral("%1 · %2"), {m_n, m_a}, getMeasure());
+}
+
+void T2DPolygonRegular::explainArea(TWorking& working, const QString& symbol) const
+{
+    if (!explainPolygon(working, m_n, m_a))
+        return;
+    // The polygon not given yet has no angle to take the tangent of.
+    if (getVar(m_n) == 0) {
+        working.step(symbol, QStringLiteral("%1 · %2²"), {m_n, m_a}, getArea());
+        return;
+    }
+    // The closed forms for 5 to 12 sides are this formula worked out.
+    working.step(symbol, QStringLiteral("%1 · %2² / (4 · tan(π / %1))"), {m_n, m_a}, getArea());
 }

@@ -23,6 +23,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 
 private:
     QString m_a;
@@ -39,6 +41,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 
 private:
     QString m_a;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "shapes/flat/pr2Triangle.h"
 
+#include "model/working.h"
+#include "shapes/conditions.h"
 #include "shapes/flat/Formulas2D.h"
 
 #include <cmath>
@@ -62,6 +64,43 @@ double T2DTriangle::getArea() const
     return TriangleArea(getVar(m_a), getVar(m_b), getVar(m_c));
 }
 
+void T2DTriangle::explainMeasure(TWorking& working, const QString& symbol) const
+{
+    if (explainTriangle(working, m_a, m_b, m_c))
+        working.step(symbol, QStringLiteral("%1 + %2 + %3"), {m_a, m_b, m_c}, getMeasure());
+}
+
+void T2DTriangle::explainArea(TWorking& working, const QString& symbol) const
+{
+    if (!explainTriangle(working, m_a, m_b, m_c))
+        return;
+    // Heron's formula; the area is computed by Kahan's rearrangement of it,
+    // which keeps its digits for needle-thin triangles.
+    const double a = getVar(m_a);
+    const double b = getVar(m_b);
+    const double c = getVar(m_c);
+    working.step(QStringLiteral("p"), QStringLiteral("(%1 + %2 + %3) / 2"), {m_a, m_b, m_c}, (a + b + c) / 2);
+    working.step(symbol, QStringLiteral("√(%1 · (%1 − %2) · (%1 − %3) · (%1 − %4))"), {QStringLiteral("p"), m_a, m_b, m_c},
+        getArea());
+}
+
+void T2DTriangle::explainExtras(TWorking& working) const
+{
+    explainHeights(working, m_a, m_b, m_c);
+}
+
+void T2DTriangle::explainHeights(TWorking& working, const QString& a, const QString& b, const QString& c) const
+{
+    const std::pair<QString, QString> heights[] = {{m_ha, a}, {m_hb, b}, {m_hc, c}};
+    for (const auto& [height, side] : heights) {
+        working.heading(QStringLiteral("workheight"), side);
+        if (working.value(side) == 0)
+            working.step(height, QStringLiteral("0"), {}, getVar(height));
+        else
+            working.step(height, QStringLiteral("2 · %1 / %2"), {QStringLiteral("A"), side}, getVar(height));
+    }
+}
+
 bool T2DTriangleIsosceles2::init()
 {
     const bool result = T2DTriangle::init();
@@ -104,6 +143,39 @@ double T2DTriangleIsosceles2::getArea() const
     return TriangleAreaByHeight(getVar(m_a), getVar(m_h));
 }
 
+void T2DTriangleIsosceles2::explainMeasure(TWorking& working, const QString& symbol) const
+{
+    if (!explainLengths(working, {m_a, m_h}))
+        return;
+    working.step(m_b, QStringLiteral("√((%1 / 2)² + %2²)"), {m_a, m_h}, legOf(getVar(m_a), getVar(m_h)));
+    working.step(m_c, QStringLiteral("%1"), {m_b}, getVar(m_c));
+    working.step(symbol, QStringLiteral("%1 + 2 · %2"), {m_a, m_b}, getMeasure());
+}
+
+void T2DTriangleIsosceles2::explainArea(TWorking& working, const QString& symbol) const
+{
+    if (explainLengths(working, {m_a, m_h}))
+        working.step(symbol, QStringLiteral("%1 · %2 / 2"), {m_a, m_h}, getArea());
+}
+
+void T2DTriangleIsosceles2::explainExtras(TWorking& working) const
+{
+    working.heading(QStringLiteral("workheight"), m_a);
+    working.step(m_ha, QStringLiteral("%1"), {m_h}, getVar(m_ha));
+    const std::pair<QString, QString> legHeights[] = {{m_hb, m_b}, {m_hc, m_c}};
+    for (const auto& [height, leg] : legHeights) {
+        working.heading(QStringLiteral("workheight"), leg);
+        if (working.value(leg) == 0)
+            working.step(height, QStringLiteral("0"), {}, getVar(height));
+        else
+            working.step(height, QStringLiteral("2 · %1 / %2"), {QStringLiteral("A"), leg}, getVar(height));
+    }
+    working.heading(QStringLiteral("workside"), m_b);
+    working.step(m_b, QStringLiteral("√((%1 / 2)² + %2²)"), {m_a, m_h}, getVar(m_b));
+    working.heading(QStringLiteral("workside"), m_c);
+    working.step(m_c, QStringLiteral("%1"), {m_b}, getVar(m_c));
+}
+
 double T2DTriangleIsosceles2::legOf(double a, double h)
 {
     return lengthFault({a, h}) == ShapeFault::None ? std::hypot(a / 2, h) : std::numeric_limits<double>::quiet_NaN();
@@ -126,6 +198,23 @@ void T2DTriangleIsosceles::setVar(const QString& name, double value)
         T2DTriangle::setVar(m_c, value);
 }
 
+void T2DTriangleIsosceles::explainMeasure(TWorking& working, const QString& symbol) const
+{
+    if (explainTriangle(working, m_a, m_b, m_b))
+        working.step(symbol, QStringLiteral("%1 + 2 · %2"), {m_a, m_b}, getMeasure());
+}
+
+void T2DTriangleIsosceles::explainArea(TWorking& working, const QString& symbol) const
+{
+    if (explainTriangle(working, m_a, m_b, m_b))
+        working.step(symbol, QStringLiteral("%1 · √(4 · %2² − %1²) / 4"), {m_a, m_b}, getArea());
+}
+
+void T2DTriangleIsosceles::explainExtras(TWorking& working) const
+{
+    explainHeights(working, m_a, m_b, m_b);
+}
+
 bool T2DTriangleEquilateral::init()
 {
     const bool result = T2DTriangleIsosceles::init();
@@ -141,4 +230,21 @@ void T2DTriangleEquilateral::setVar(const QString& name, double value)
     T2DTriangleIsosceles::setVar(name, value);
     if (name == m_a)
         T2DTriangleIsosceles::setVar(m_b, value);
+}
+
+void T2DTriangleEquilateral::explainMeasure(TWorking& working, const QString& symbol) const
+{
+    if (explainLengths(working, {m_a}))
+        working.step(symbol, QStringLiteral("3 · %1"), {m_a}, getMeasure());
+}
+
+void T2DTriangleEquilateral::explainArea(TWorking& working, const QString& symbol) const
+{
+    if (explainLengths(working, {m_a}))
+        working.step(symbol, QStringLiteral("√3 · %1² / 4"), {m_a}, getArea());
+}
+
+void T2DTriangleEquilateral::explainExtras(TWorking& working) const
+{
+    explainHeights(working, m_a, m_a, m_a);
 }

@@ -27,8 +27,15 @@ public:
     void setVar(const QString& name, double value) override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
+    void explainExtras(TWorking& working) const override;
 
 protected:
+    // The heights onto the sides, each 2 · A / side, A the area's symbol; the
+    // names are those the working knows the three sides by.
+    void explainHeights(TWorking& working, const QString& a, const QString& b, const QString& c) const;
+
     QString m_a;
     QString m_b;
     QString m_c;
@@ -47,6 +54,9 @@ public:
     void setVar(const QString& name, double value) override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
+    void explainExtras(TWorking& working) const override;
 
 protected:
     // NaN for a negative base or height.
@@ -62,6 +72,9 @@ public:
 
     bool init() override;
     void setVar(const QString& name, double value) override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
+    void explainExtras(TWorking& working) const override;
 };
 
 // Given by the side a; b and c follow it.
@@ -71,4 +84,7 @@ public:
 
     bool init() override;
     void setVar(const QString& name, double value) override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
+    void explainExtras(TWorking& working) const override;
 };

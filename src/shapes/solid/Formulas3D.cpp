@@ -132,6 +132,25 @@ double EllipticIntegralE(double k)
     return EllipticIntegralEc(complement(std::fabs(k)));
 }
 
+double EllipticIntegralF(double phi, double k)
+{
+    if (!(phi >= 0 && phi <= Pi / 2 && std::fabs(k) <= 1.0))
+        return NaN;
+    const double s = std::sin(phi);
+    const double c = std::cos(phi);
+    return s * carlsonRF(c * c, (1 - k * s) * (1 + k * s), 1.0);
+}
+
+double EllipticIntegralEIncomplete(double phi, double k)
+{
+    if (!(phi >= 0 && phi <= Pi / 2 && std::fabs(k) <= 1.0))
+        return NaN;
+    const double s = std::sin(phi);
+    const double c = std::cos(phi);
+    const double delta = (1 - k * s) * (1 + k * s);
+    return s * carlsonRF(c * c, delta, 1.0) - k * k * s * s * s / 3 * carlsonRD(c * c, delta, 1.0);
+}
+
 double SphereArea(double d)
 {
     return faulty({d}) ? NaN : Pi * d * d;

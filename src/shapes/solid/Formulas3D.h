@@ -10,6 +10,11 @@
 // complementary modulus to EllipticIntegralEc instead.
 double EllipticIntegralE(double k);
 
+// Incomplete elliptic integrals of the first and second kind of amplitude
+// phi (0 to π/2) and modulus k, by Carlson's forms; NaN outside.
+double EllipticIntegralF(double phi, double k);
+double EllipticIntegralEIncomplete(double phi, double k);
+
 double SphereArea(double d);
 double SphereVolume(double d);
 // d is the diameter of the cap's base circle, h the cap's height.

@@ -70,6 +70,9 @@ public:
     void setVar(const QString& name, double value) override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
+    void explainExtras(TWorking& working) const override;
 
 private:
     QString m_l;
@@ -88,8 +91,14 @@ public:
     void setVar(const QString& name, double value) override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
+    void explainExtras(TWorking& working) const override;
 
 private:
+    // The side area by the complete elliptic integral, with its intermediates.
+    void explainLateral(TWorking& working) const;
+
     QString m_a;
     QString m_b;
     QString m_h;
@@ -106,6 +115,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 
 private:
     QString m_a;

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "shapes/solid/pr3Prislinder.h"
 
+#include "model/working.h"
+#include "shapes/conditions.h"
 #include "shapes/flat/Formulas2D.h"
 #include "shapes/solid/Formulas3D.h"
 
+#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -113,6 +116,51 @@ double T3DPrislinder::getMeasure() const
 double T3DPrislinder::getArea() const
 {
     return PrismArea(getVar(m_abs), getVar(m_pbs), getVar(m_h));
+}
+
+bool T3DPrislinder::explainBase(TWorking& working) const
+{
+    if (!m_latSurf)
+        return explainLengths(working, {m_pbs, m_abs, m_h});
+    if (!explainLengths(working, {m_h}))
+        return false;
+    // Once written, the base's lines serve every later value.
+    if (std::isnan(working.value(m_abs))) {
+        const T2DPrimitive* base = getPart(QStringLiteral("base"));
+        base->explainMeasure(working, m_pbs);
+        base->explainArea(working, m_abs);
+    }
+    return !working.refused();
+}
+
+void T3DPrislinder::explainMeasure(TWorking& working, const QString& symbol) const
+{
+    if (explainBase(working))
+        working.step(symbol, QStringLiteral("%1 · %2"), {m_abs, m_h}, getMeasure());
+}
+
+void T3DPrislinder::explainArea(TWorking& working, const QString& symbol) const
+{
+    if (explainBase(working))
+        working.step(symbol, QStringLiteral("2 · %1 + %2 · %3"), {m_abs, m_pbs, m_h}, getArea());
+}
+
+void T3DPrislinder::explainExtras(TWorking& working) const
+{
+    for (int i = 0; i < extraVarCount(); ++i) {
+        const QString name = extraVarName(i);
+        if (!isExtraVar(name))
+            continue;
+        if (name == m_alat) {
+            working.heading(QStringLiteral("worklateral"), m_alat);
+            if (explainBase(working))
+                working.step(m_alat, QStringLiteral("%1 · %2"), {m_pbs, m_h}, getVar(m_alat));
+        } else if (name == m_pbs || name == m_abs) {
+            working.heading(name == m_pbs ? QStringLiteral("workbaseperimeter") : QStringLiteral("workbase"), name);
+            if (explainBase(working))
+                working.step(name, QStringLiteral("%1"), {name}, getVar(name));
+        }
+    }
 }
 
 bool T3DPrislinder::hasVar(const QString& name) const

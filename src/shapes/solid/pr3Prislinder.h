@@ -40,6 +40,10 @@ public:
     void setVar(const QString& name, double value) override;
     double getMeasure() const override;
     double getArea() const override;
+    // The base perimeter and area come from the base's own working.
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
+    void explainExtras(TWorking& working) const override;
 
 protected:
     T3DPrislinder();
@@ -55,6 +59,9 @@ protected:
 
 private:
     bool hasVar(const QString& name) const;
+    // Steps the base perimeter and area, typed or from the base, and checks the
+    // height; false when the working is refused.
+    bool explainBase(TWorking& working) const;
 
     // Held from construction until init hands them to the parts.
     std::unique_ptr<T2DPrimitive> m_pendingBase;

@@ -83,6 +83,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 
 protected:
     QString m_sphereL;
@@ -97,6 +99,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 
 private:
     QString m_l;
@@ -112,6 +116,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 
 private:
     QString m_l;
@@ -128,8 +134,15 @@ public:
     void setVar(const QString& name, double value) override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
+    void explainExtras(TWorking& working) const override;
 
 private:
+    // The curved surface and the base, each a value the cap shows.
+    void explainLateral(TWorking& working) const;
+    void explainBase(TWorking& working) const;
+
     QString m_a;
     QString m_h;
     QString m_r;
@@ -146,6 +159,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 
 private:
     QString m_l;
@@ -161,6 +176,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 
 private:
     QString m_l;
@@ -177,6 +194,8 @@ public:
     bool init() override;
     double getMeasure() const override;
     double getArea() const override;
+    void explainMeasure(TWorking& working, const QString& symbol) const override;
+    void explainArea(TWorking& working, const QString& symbol) const override;
 
 private:
     QString m_l;
