@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Arbitrary names and values set on every registered shape: nothing may crash,
-// hang or throw, and every variable must read back as a number.
+// hang or throw, every variable must read back as a number, and the working of
+// whatever the shape holds must be written and rendered.
 #include "model/primitive2D.h"
 #include "model/primitive3D.h"
 #include "model/primitivesLibrary.h"
+#include "lang/workingText.h"
+#include "model/working.h"
 #include "shapes/catalogue.h"
 
 #include <cmath>
@@ -43,7 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     size_t at = 0;
     while (at + 10 <= size) {
-        TPrimitive* shape = shapes[data[at] % shapes.size()].second;
+        const uint8_t selector = data[at];
+        TPrimitive* shape = shapes[selector % shapes.size()].second;
         double value = 0;
         std::memcpy(&value, data + at + 1, sizeof value);
         const size_t length = data[at + 9];
@@ -61,6 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         (void)results(shape);
         for (int i = 0; i < shape->varCount(); ++i)
             (void)shape->getVar(shape->varName(i));
+        // The selector's high bits choose the precision and the separator.
+        TWorking working((selector >> 3) % 16, selector & 0x80 ? QLatin1Char(',') : QLatin1Char('.'));
+        shape->explain(working);
+        (void)workingPlainText(working);
     }
     return 0;
 }
