@@ -72,7 +72,7 @@ std::vector<TWorkingText> workingText(const TWorking& working)
 {
     std::vector<TWorkingText> result;
     if (working.refused())
-        result.push_back({TWorking::Line::Kind::Heading, textOf(QStringLiteral("workrefused"), QString())});
+        result.push_back({TWorking::Line::Kind::Fault, textOf(QStringLiteral("workrefused"), QString())});
     for (const TWorking::Line& line : working.lines()) {
         switch (line.kind) {
         case TWorking::Line::Kind::Heading:
@@ -92,7 +92,15 @@ std::vector<TWorkingText> workingText(const TWorking& working)
             break;
         }
     }
-    return result;
+    // A refused shape leaves headings with nothing under them.
+    std::vector<TWorkingText> shown;
+    for (std::size_t i = 0; i < result.size(); ++i) {
+        const bool heading = result[i].kind == TWorking::Line::Kind::Heading;
+        const bool empty = i + 1 == result.size() || result[i + 1].kind == TWorking::Line::Kind::Heading;
+        if (!heading || !empty)
+            shown.push_back(result[i]);
+    }
+    return shown;
 }
 
 QString workingPlainText(const TWorking& working)

@@ -51,8 +51,11 @@ double TWorking::step(const QString& symbol, const QString& formula, const QStri
     line.substituted = put(formula, operands, true);
     line.value = value;
     line.valueText = shown(value);
+    // Digits beyond the 15 significant ones a double holds are not a rounding
+    // of the result: 2 · 5 + 3.7 · 7.6 shows as 38.12, not ≈ 38.12.
     const auto back = readDecimal(line.valueText, m_separator);
-    line.rounded = !back || *back != value;
+    const auto held = readDecimal(generalText(value, m_separator), m_separator);
+    line.rounded = !back || !held || *back != *held;
     m_lines.push_back(line);
     for (Quantity& quantity : m_quantities) {
         if (quantity.symbol == symbol) {

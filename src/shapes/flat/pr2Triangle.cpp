@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 bool T2DTriangular::init()
 {
@@ -91,9 +92,9 @@ void T2DTriangle::explainExtras(TWorking& working) const
 
 void T2DTriangle::explainHeights(TWorking& working, const QString& a, const QString& b, const QString& c) const
 {
-    const std::pair<QString, QString> heights[] = {{m_ha, a}, {m_hb, b}, {m_hc, c}};
-    for (const auto& [height, side] : heights) {
-        working.heading(QStringLiteral("workheight"), side);
+    const std::tuple<QString, QString, QString> heights[] = {{m_ha, m_a, a}, {m_hb, m_b, b}, {m_hc, m_c, c}};
+    for (const auto& [height, onto, side] : heights) {
+        working.heading(QStringLiteral("workheight"), onto);
         if (working.value(side) == 0)
             working.step(height, QStringLiteral("0"), {}, getVar(height));
         else

@@ -33,7 +33,8 @@ public:
 
 protected:
     // The heights onto the sides, each 2 · A / side, A the area's symbol; the
-    // names are those the working knows the three sides by.
+    // names are those the working knows the three sides by (an isosceles
+    // triangle's c is its b).
     void explainHeights(TWorking& working, const QString& a, const QString& b, const QString& c) const;
 
     QString m_a;
