@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "lang/workingText.h"
 
+#include "base/numbers.h"
 #include "lang/language.h"
 
 namespace {
@@ -19,12 +20,25 @@ QString textOf(const QString& key, const QString& argument)
     return key;
 }
 
+// "4" and "4.00" (or "4,00") say the same: a step that only names an earlier
+// value need not show it twice.
+bool sameNumber(const QString& first, const QString& second)
+{
+    for (const QChar separator : {QLatin1Char('.'), QLatin1Char(',')}) {
+        const auto a = readDecimal(first, separator);
+        const auto b = readDecimal(second, separator);
+        if (a && b)
+            return *a == *b;
+    }
+    return false;
+}
+
 QString stepText(const TWorking::Line& line)
 {
     QString text = line.symbol;
     if (line.formula != line.symbol)
         text += Equals + line.formula;
-    if (line.substituted != line.formula && line.substituted != line.valueText)
+    if (line.substituted != line.formula && !sameNumber(line.substituted, line.valueText))
         text += Equals + line.substituted;
     return text + (line.rounded ? About : Equals) + line.valueText;
 }

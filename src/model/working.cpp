@@ -81,6 +81,9 @@ void TWorking::note(const QString& key)
 
 void TWorking::fault(const QString& key, const QString& condition, const QStringList& operands, const QString& argument)
 {
+    // The first condition that fails is the one to name.
+    if (m_refused)
+        return;
     Line line;
     line.kind = Line::Kind::Fault;
     line.key = key;

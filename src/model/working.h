@@ -54,7 +54,8 @@ public:
     double step(const QString& symbol, const QString& formula, const QStringList& operands, double value);
     // Names a special function, once in the whole working.
     void note(const QString& key);
-    // Refuses the shape: the condition that failed, with names and numbers.
+    // Refuses the shape: the condition that failed, with names and numbers;
+    // nothing once refused.
     void fault(const QString& key, const QString& condition, const QStringList& operands,
         const QString& argument = QString());
     bool refused() const { return m_refused; }
