@@ -170,16 +170,25 @@ void TfrmWorking::placeBesideOwner()
     const int right = beside.right() + 1 + GapToOwner;
     const int left = beside.left() - GapToOwner - width();
     const int top = std::clamp(beside.top(), room.top(), std::max(room.top(), room.bottom() + 1 - height()));
+    // Without room on either side it covers the picture, not the fields and results.
     if (right + width() <= room.right() + 1)
         move(right, top);
     else if (left >= room.left())
         move(left, top);
+    else
+        move(room.left(), top);
 }
 
 void TfrmWorking::btnCopyClick()
 {
     if (!m_plainText.isEmpty())
         QGuiApplication::clipboard()->setText(m_plainText);
+}
+
+void TfrmWorking::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    handBackKeyboard(this);
 }
 
 void TfrmWorking::keyPressEvent(QKeyEvent* event)

@@ -33,6 +33,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // Without a window manager nobody else gives the keyboard back to the calculator.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // The line at the top of the view and how far the view is into it.
