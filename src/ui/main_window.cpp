@@ -8,9 +8,11 @@
 #include "ui/categories.h"
 #include "ui/settingsDialog.h"
 #include "ui/shapeCalculator.h"
+#include "ui/workingWindow.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QKeySequence>
@@ -75,6 +77,12 @@ void TfrmMain::createMenus()
     m_itmViewCompound = addRadio(QStringLiteral("itmViewCompound"));
     m_itmViewCompound->setText(QStringLiteral("Compound shapes"));
     m_itmViewCompound->setVisible(false);
+    m_itmView->addSeparator()->setObjectName(QStringLiteral("N3"));
+    m_itmWorking = m_itmView->addAction(QString());
+    m_itmWorking->setObjectName(QStringLiteral("itmWorking"));
+    m_itmWorking->setShortcut(QKeySequence(Qt::Key_F4));
+    connect(m_itmWorking, &QAction::triggered, this, &TfrmMain::itmWorkingClick);
+    addAction(m_itmWorking);
     // A program without a File menu still quits with the usual key.
     m_itmView->addSeparator()->setObjectName(QStringLiteral("N2"));
     m_itmQuit = m_itmView->addAction(QString());
@@ -103,6 +111,7 @@ void TfrmMain::translateMenus()
     m_itmViewSolidAll->setText(langTextOr(QStringLiteral("mnuViewSolidAll"), QStringLiteral("&Solid shapes...")));
     m_itmViewSolidCategories->setText(
         langTextOr(QStringLiteral("mnuViewSolidCategories"), QStringLiteral("Solid shape c&ategories...")));
+    m_itmWorking->setText(langTextOr(QStringLiteral("mnuWorking"), QStringLiteral("&Working...")));
     m_itmQuit->setText(langTextOr(QStringLiteral("mnuQuit"), QStringLiteral("&Quit")));
     m_itmHelp->setTitle(langTextOr(QStringLiteral("mnuHelp"), QStringLiteral("&Help")));
     m_itmHelpAbout->setText(langTextOr(QStringLiteral("mnuHelpAbout"), QStringLiteral("&About...")));
@@ -250,6 +259,18 @@ void TfrmMain::itmHelpAboutClick()
         m_about = new TfrmAbout(QDir(m_programFolder).filePath(QStringLiteral("img/ui/kolvent.gif")), this);
     m_about->translate();
     m_about->exec();
+}
+
+void TfrmMain::itmWorkingClick()
+{
+    m_frShapeCalculator->openWorking();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    QMainWindow::closeEvent(event);
+    if (TfrmWorking* working = m_frShapeCalculator->workingWindow())
+        working->close();
 }
 
 void TfrmMain::showEvent(QShowEvent* event)

@@ -37,6 +37,7 @@ public:
     void itmViewSolidCategoriesClick();
     void itmSettingsClick();
     void itmHelpAboutClick();
+    void itmWorkingClick();
 
     QString language() const { return m_language; }
     TfrShapeCalculator* calculator() const { return m_frShapeCalculator; }
@@ -44,6 +45,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void formCreate();
@@ -87,6 +89,7 @@ private:
     QAction* m_itmViewSolidAll;
     QAction* m_itmViewSolidCategories;
     QAction* m_itmViewCompound;
+    QAction* m_itmWorking;
     QAction* m_itmQuit;
     QMenu* m_itmHelp;
     QAction* m_itmHelpAbout;

@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "ui/shapeCalculator.h"
 
+#include "lang/error.h"
 #include "lang/language.h"
+#include "lang/workingText.h"
 #include "base/numbers.h"
 #include "base/settings.h"
 #include "model/messages.h"
 #include "model/primitive2D.h"
 #include "model/primitive3D.h"
 #include "model/primitiveCompound.h"
+#include "model/working.h"
 #include "ui/copyButton.h"
 #include "ui/fieldChecks.h"
 #include "ui/gifImage.h"
 #include "ui/resultLabel.h"
 #include "ui/selectImage.h"
 #include "ui/uiFont.h"
+#include "ui/workingWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -49,6 +53,9 @@ constexpr int ExtraBoxLeft = ColumnLeft + ColumnWidth + 9;
 constexpr int ExtraBoxWidth = TfrShapeCalculator::WideWidth - 7 - ExtraBoxLeft;
 constexpr int EditWidth = 160;
 constexpr int ExtraValueLeft = 38;
+// "More info" and "Working" share the row under the results.
+constexpr int BottomButtonGap = 2;
+constexpr int BottomButtonWidth = (ColumnWidth - BottomButtonGap) / 2;
 constexpr int RowStep = 18;
 // Shown in place of results while the fields do not give a valid shape.
 const QString NoResult = QStringLiteral("—");
@@ -57,11 +64,37 @@ constexpr int FirstRowTop = 8;
 constexpr int PrepareDelayMs = 300;
 const QColor ResultColour(0x00, 0x00, 0x80);
 
-void setNavy(QLabel* label)
+// A result value: navy, and a click on it opens its working.
+void setValueLook(QLabel* label)
 {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, ResultColour);
     label->setPalette(palette);
+    label->setCursor(Qt::PointingHandCursor);
+}
+
+// The line of the working that heads a value: a headline's section by its
+// heading key; an extra value's as the first section after the headlines
+// that works it out. -1 when the working has none (a refused shape).
+int headingLine(const TWorking& working, const QStringList& headingKeys, const QString& symbol)
+{
+    using Kind = TWorking::Line::Kind;
+    const std::vector<TWorking::Line>& lines = working.lines();
+    static const QStringList areaKeys{QStringLiteral("area"), QStringLiteral("worksurface")};
+    bool pastHeadlines = false;
+    int heading = -1;
+    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+        const TWorking::Line& line = lines[i];
+        if (line.kind == Kind::Heading) {
+            if (symbol.isEmpty() && headingKeys.contains(line.key))
+                return i;
+            heading = pastHeadlines ? i : -1;
+            pastHeadlines = pastHeadlines || areaKeys.contains(line.key);
+        } else if (!symbol.isEmpty() && heading >= 0 && line.kind == Kind::Step && line.symbol == symbol) {
+            return heading;
+        }
+    }
+    return -1;
 }
 
 QScrollArea* makeBox(QWidget* parent, const QString& name, const QRect& geometry, QWidget** inner)
@@ -189,7 +222,8 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
     m_lblVolValue = new QLabel(QStringLiteral("0.0"), this);
     m_lblVolValue->setObjectName(QStringLiteral("lblVolValue"));
     m_lblVolValue->move(368, 274);
-    setNavy(m_lblVolValue);
+    setValueLook(m_lblVolValue);
+    m_lblVolValue->installEventFilter(this);
 
     m_lblArea = new QLabel(QStringLiteral("Area"), this);
     m_lblArea->setObjectName(QStringLiteral("lblArea"));
@@ -197,7 +231,8 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
     m_lblAreaValue = new QLabel(QStringLiteral("0.0"), this);
     m_lblAreaValue->setObjectName(QStringLiteral("lblAreaValue"));
     m_lblAreaValue->move(368, 290);
-    setNavy(m_lblAreaValue);
+    setValueLook(m_lblAreaValue);
+    m_lblAreaValue->installEventFilter(this);
 
     const QString uiImages = QDir(m_programFolder).filePath(QStringLiteral("img/ui/"));
     auto makeCopyButton = [&](const QString& name, const QString& hint, const QString& picture, int top) {
@@ -229,15 +264,23 @@ TfrShapeCalculator::TfrShapeCalculator(QWidget* parent, const QString& programFo
 
     m_btnMoreInfo = new QPushButton(QStringLiteral("More info >>"), this);
     m_btnMoreInfo->setObjectName(QStringLiteral("btnMoreInfo"));
-    m_btnMoreInfo->setGeometry(ColumnLeft, 308, ColumnWidth, 20);
+    m_btnMoreInfo->setGeometry(ColumnLeft, 308, BottomButtonWidth, 20);
     // Not a toggle: "More info" and "Less info" look alike, the caption tells the state.
     m_btnMoreInfo->setFlat(true);
     m_btnMoreInfo->setFocusPolicy(Qt::TabFocus);
     m_btnMoreInfo->setAutoDefault(true);
     connect(m_btnMoreInfo, &QPushButton::clicked, this, &TfrShapeCalculator::btnMoreInfoClick);
+    m_btnWorking = new QPushButton(QStringLiteral("Working"), this);
+    m_btnWorking->setObjectName(QStringLiteral("btnWorking"));
+    m_btnWorking->setGeometry(ColumnLeft + ColumnWidth - BottomButtonWidth, 308, BottomButtonWidth, 20);
+    m_btnWorking->setFlat(true);
+    m_btnWorking->setFocusPolicy(Qt::TabFocus);
+    m_btnWorking->setAutoDefault(true);
+    connect(m_btnWorking, &QPushButton::clicked, this, [this] { openWorking(); });
     QWidget::setTabOrder(m_btnCalculate, m_btnCopyVolume);
     QWidget::setTabOrder(m_btnCopyVolume, m_btnCopyArea);
     QWidget::setTabOrder(m_btnCopyArea, m_btnMoreInfo);
+    QWidget::setTabOrder(m_btnMoreInfo, m_btnWorking);
 
     m_scrExtraVars = makeBox(this, QStringLiteral("scrExtraVars"), QRect(ExtraBoxLeft, 24, ExtraBoxWidth, 284), &m_extraBox);
     m_scrExtraVars->hide();
@@ -290,6 +333,11 @@ void TfrShapeCalculator::translate(const QString& language)
     m_lblNoImage->setText(langText(QStringLiteral("noimage")));
     m_btnCalculate->setText(langText(QStringLiteral("calculate")));
     m_btnMoreInfo->setText(langText(extrasShown() ? QStringLiteral("hideinfo") : QStringLiteral("moreinfo")));
+    m_btnWorking->setText(langTextOr(QStringLiteral("working"), QStringLiteral("Working")));
+    m_btnWorking->setToolTip(
+        langTextOr(QStringLiteral("workinghint"), QStringLiteral("How the results come about, step by step (F4)")));
+    if (m_working)
+        m_working->translate();
     setGroupTexts(m_group);
     m_lblArea->setText(langText(QStringLiteral("area")));
     m_lblArea->adjustSize();
@@ -454,6 +502,8 @@ void TfrShapeCalculator::showFieldResults()
 {
     if (m_current && !storeFields())
         showResults(InvalidShown::AsDash);
+    else
+        refreshWorking();
 }
 
 int TfrShapeCalculator::currentKey() const
@@ -580,7 +630,8 @@ void TfrShapeCalculator::buildExtras()
 
         auto* value = new QLabel(formatResult(0.0), m_extraBox);
         value->setObjectName(name);
-        value->setPalette(m_lblVolValue->palette());
+        setValueLook(value);
+        value->installEventFilter(this);
         value->setGeometry(ExtraValueLeft, y + 3, extraRoom(), label->height());
         value->show();
         y += RowStep;
@@ -620,6 +671,7 @@ void TfrShapeCalculator::btnCalculateClick()
     if (!m_current)
         return;
     if (QLineEdit* bad = storeFields()) {
+        refreshWorking();
         checkFloatEdit(bad, bad->objectName(), m_language);
         return;
     }
@@ -628,12 +680,19 @@ void TfrShapeCalculator::btnCalculateClick()
 
 void TfrShapeCalculator::editExit(QLineEdit* edit)
 {
-    if (!m_current || !checkFloatEdit(edit, edit->objectName(), m_language))
+    if (!m_current)
         return;
+    if (!readDecimal(edit->text(), DecimalSeparator)) {
+        refreshWorking();
+        checkFloatEdit(edit, edit->objectName(), m_language);
+        return;
+    }
     // Results are shown only when every field holds a number: they would not
     // belong to what the fields show otherwise.
     if (!storeFields())
         showResults(InvalidShown::AsDash);
+    else
+        refreshWorking();
 }
 
 int TfrShapeCalculator::resultRoom() const
@@ -648,6 +707,8 @@ int TfrShapeCalculator::extraRoom() const
 
 void TfrShapeCalculator::showResults(InvalidShown invalid)
 {
+    // First, so that the working is up to date while a message is on show.
+    refreshWorking();
     const auto headline = headlineValues(m_current);
     const QList<QLabel*> extras = extraValueLabels();
     std::vector<double> extraValues;
@@ -723,6 +784,75 @@ void TfrShapeCalculator::hideExtras()
         m_onWidthChanged(this);
 }
 
+void TfrShapeCalculator::openWorking(const QLabel* value)
+{
+    if (!m_working)
+        m_working = new TfrmWorking(window());
+    m_working->translate();
+    m_working->placeBesideOwner();
+    m_working->show();
+    m_working->raise();
+    m_working->activateWindow();
+    // Opening it counts as leaving the field: the results and the working
+    // both follow what the fields hold.
+    showFieldResults();
+    if (!value || !m_current || firstFieldWithoutNumber())
+        return;
+    TWorking working(CalcPrecision, DecimalSeparator);
+    m_current->explain(working);
+    int line = -1;
+    if (value == m_lblVolValue)
+        line = headingLine(working, {QStringLiteral("perimeter"), QStringLiteral("volume")}, QString());
+    else if (value == m_lblAreaValue)
+        line = headingLine(working, {QStringLiteral("area"), QStringLiteral("worksurface")}, QString());
+    else
+        line = headingLine(working, {}, value->objectName());
+    // The text of a working may open with lines of its own (a refusal's).
+    const int lead = static_cast<int>(workingText(working).size() - working.lines().size());
+    if (line >= 0)
+        m_working->scrollToLine(line + lead);
+}
+
+TfrmWorking* TfrShapeCalculator::workingWindow() const
+{
+    return m_working;
+}
+
+void TfrShapeCalculator::refreshWorking()
+{
+    if (!m_working || !m_working->isVisible())
+        return;
+    if (!m_current) {
+        m_working->showNote(langTextOr(QStringLiteral("worknoshape"),
+            QStringLiteral("Pick a shape to see how its results come about.")));
+        return;
+    }
+    if (const QLineEdit* edit = firstFieldWithoutNumber()) {
+        m_working->showNote(correctFieldMessage(edit->objectName(), m_language));
+        return;
+    }
+    TWorking working(CalcPrecision, DecimalSeparator);
+    m_current->explain(working);
+    m_working->showWorking(m_current->getId(), working);
+}
+
+const QLineEdit* TfrShapeCalculator::firstFieldWithoutNumber() const
+{
+    for (const QLineEdit* edit : inputEdits()) {
+        if (!readDecimal(edit->text(), DecimalSeparator))
+            return edit;
+    }
+    return nullptr;
+}
+
+bool TfrShapeCalculator::isValueLabel(const QObject* object) const
+{
+    if (object == m_lblVolValue || object == m_lblAreaValue)
+        return true;
+    const auto* label = qobject_cast<const QLabel*>(object);
+    return label && label->parentWidget() == m_extraBox && !label->objectName().startsWith(QLatin1Char('_'));
+}
+
 void TfrShapeCalculator::imgShapeClick()
 {
     pickShape();
@@ -736,6 +866,13 @@ bool TfrShapeCalculator::eventFilter(QObject* watched, QEvent* event)
         auto* widget = static_cast<QWidget*>(watched);
         if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
             imgShapeClick();
+            return true;
+        }
+    } else if (event->type() == QEvent::MouseButtonRelease && isValueLabel(watched)) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* label = static_cast<QLabel*>(watched);
+        if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())) {
+            openWorking(label);
             return true;
         }
     } else if (event->type() == QEvent::FocusIn) {

@@ -9,6 +9,7 @@
 #include "model/primitivesLibrary.h"
 
 #include <QChar>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -21,6 +22,7 @@ class QPushButton;
 class QScrollArea;
 class QToolButton;
 class TfrmSelectImage;
+class TfrmWorking;
 
 // Busy cursor for the lifetime of the guard.
 class TBusyCursor {
@@ -67,6 +69,11 @@ public:
     void btnCopyVolumeClick();
     void btnCopyAreaClick();
     void btnMoreInfoClick();
+    // Opens the Working window on what the fields hold, at the heading of the
+    // value given (one of the result labels), or where it was.
+    void openWorking(const QLabel* value = nullptr);
+    // Made when first opened: nullptr before.
+    TfrmWorking* workingWindow() const;
 
     TPrimitive* currentShape() const { return m_current; }
     const TNameList& shapeList() const { return m_shapeList; }
@@ -115,6 +122,10 @@ private:
     int currentKey() const;
     QList<QLineEdit*> inputEdits() const;
     QList<QLabel*> extraValueLabels() const;
+    bool isValueLabel(const QObject* object) const;
+    const QLineEdit* firstFieldWithoutNumber() const;
+    // Rebuilds the working shown, when the Working window is open.
+    void refreshWorking();
 
     QString m_language;
     QString m_programFolder;
@@ -130,6 +141,7 @@ private:
     bool m_pickerFilled = true;
     // The separator in force when the input fields were last written.
     QChar m_inputSeparator;
+    QPointer<TfrmWorking> m_working;
 
     QLabel* m_imgShape;
     QLabel* m_lblNoImage;
@@ -145,6 +157,7 @@ private:
     QLabel* m_lblAreaValue;
     QToolButton* m_btnCopyArea;
     QPushButton* m_btnMoreInfo;
+    QPushButton* m_btnWorking;
     QScrollArea* m_scrExtraVars;
     QWidget* m_extraBox;
 };

@@ -184,6 +184,8 @@ TEST(ShippedLanguageFiles, HoldEveryInterfaceText)
         "mnuViewSolidAll", "mnuViewSolidCategories", "mnuHelp", "mnuHelpAbout", "mnuQuit",
         "frmSettings",    "frmCategories",  "frmSelectImage", "frmAbout",       "aboutversion",
         "aboutnotice",    "aboutcomments",  "precisionrange", "noshapes",
+        "frmWorking",     "working",        "workinghint",    "mnuWorking",     "copyworking",
+        "close",          "worknoshape",
     };
     std::map<QString, QString> english;
     std::vector<QSet<QString>> namesByLanguage;

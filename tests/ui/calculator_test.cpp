@@ -589,9 +589,9 @@ TEST_F(CalculatorTest, TheKeyboardLeadsFromThePickToTheResult)
     QTest::keyClicks(a, QStringLiteral("3"));
     EXPECT_EQ(a->text(), QStringLiteral("3"));  // replaces the 0, no "03"
 
-    // Tab: fields, Calculate, the copy buttons, More info, and round again
+    // Tab: fields, Calculate, the copy buttons, More info, Working, and round again
     const QStringList order = {QStringLiteral("b"), QStringLiteral("btnCalculate"), QStringLiteral("btnCopyVolume"),
-        QStringLiteral("btnCopyArea"), QStringLiteral("btnMoreInfo"), QStringLiteral("a")};
+        QStringLiteral("btnCopyArea"), QStringLiteral("btnMoreInfo"), QStringLiteral("btnWorking"), QStringLiteral("a")};
     for (const QString& next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QApplication::processEvents();
@@ -602,7 +602,7 @@ TEST_F(CalculatorTest, TheKeyboardLeadsFromThePickToTheResult)
         }
     }
     QTest::keyClick(a, Qt::Key_Backtab);
-    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("btnMoreInfo"));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("btnWorking"));
 
     // a click into a field selects its text as well; Return on Calculate computes
     QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, b->height() / 2));

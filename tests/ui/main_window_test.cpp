@@ -17,6 +17,7 @@
 #include "ui/main_window.h"
 #include "ui/selectImage.h"
 #include "ui/shapeCalculator.h"
+#include "ui/workingWindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -39,6 +40,7 @@
 #include <QKeySequence>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -440,15 +442,16 @@ TEST_F(MainWindowTest, MenusCarryTheirAcceleratorsFromStartUpAndCtrlQQuits)
 }
 
 // Latin words of two letters or more that are not names: the product, the
-// licence, the addresses, the variables and a language's own name.
-QStringList englishWords(const QString& text)
+// licence, the addresses, the variables and a language's own name, and the
+// names given.
+QStringList englishWords(const QString& text, const QStringList& names = {})
 {
     static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
     static const QStringList allowed = {QStringLiteral("Kolvent"), QStringLiteral("MIT"), QStringLiteral("English")};
     QStringList found;
     for (auto match = word.globalMatch(text); match.hasNext();) {
         const QString w = match.next().captured();
-        if (!allowed.contains(w) && !KolventWebSite.contains(w) && !KolventEmail.contains(w))
+        if (!allowed.contains(w) && !names.contains(w) && !KolventWebSite.contains(w) && !KolventEmail.contains(w))
             found << w;
     }
     return found;
@@ -491,6 +494,8 @@ QStringList shownTexts(QWidget* window)
         }
         if (auto* thumbnail = qobject_cast<CImgContainer*>(widget))
             texts << thumbnail->caption();
+        if (auto* document = qobject_cast<QTextEdit*>(widget))
+            texts << document->toPlainText();
     }
     return texts;
 }
@@ -532,6 +537,25 @@ TEST_F(MainWindowTest, TheRussianInterfaceHasNoEnglishLeft)
         });
         find<QAction>(QString::fromLatin1(dialog.item))->trigger();
         EXPECT_TRUE(opened) << dialog.name;
+    }
+    // the working, of a cone and of a refused one: its formulas name the variables
+    QStringList variables;
+    const TPrimitive* shape = window->calculator()->currentShape();
+    for (int i = 0; i < shape->varCount(); ++i)
+        variables << shape->varName(i);
+    for (int i = 0; i < shape->extraVarCount(); ++i)
+        variables << shape->extraVarName(i);
+    find<QAction>(QStringLiteral("itmWorking"))->trigger();
+    TfrmWorking* working = window->calculator()->workingWindow();
+    ASSERT_NE(working, nullptr);
+    for (const auto& [state, height] : {std::pair("working", "1.5"), std::pair("refused working", "-1")}) {
+        type(QStringLiteral("l"), QStringLiteral("2"));
+        type(QStringLiteral("h"), QString::fromLatin1(height));
+        click(QStringLiteral("btnCalculate"));
+        const QStringList texts = shownTexts(working);
+        EXPECT_TRUE(texts.join(QLatin1Char('\n')).contains(QStringLiteral("Дано"))) << state;
+        for (const QString& text : texts)
+            english[state] << englishWords(text, variables);
     }
     // the messages a user meets in these windows
     messages.clear();

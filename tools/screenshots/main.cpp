@@ -15,6 +15,7 @@
 #include "ui/settingsDialog.h"
 #include "ui/shapeCalculator.h"
 #include "ui/uiFont.h"
+#include "ui/workingWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -98,6 +99,30 @@ void shootLanguage(TfrmMain& window, const QString& language)
     settings.hide();
 }
 
+// The Working window of a solid and of a refused flat shape; the dimensions
+// of the triangle are left as typed, so no message interrupts.
+void shootWorking(TfrmMain& window)
+{
+    TfrShapeCalculator* calculator = window.calculator();
+    CalcPrecision = 4;
+    pick(window, QStringLiteral("solid"), QStringLiteral("cone:elliptic"));
+    calculate(window, {{QStringLiteral("a"), QStringLiteral("4")}, {QStringLiteral("b"), QStringLiteral("2")},
+                       {QStringLiteral("h"), QStringLiteral("3")}});
+    calculator->openWorking();
+    calculator->workingWindow()->resize(560, 400);
+    save(calculator->workingWindow(), QStringLiteral("working_cone_elliptic"));
+
+    CalcPrecision = OptPrecision;
+    pick(window, QStringLiteral("flat"), QStringLiteral("triangle"));
+    for (const auto& [name, text] : {std::pair(QStringLiteral("a"), QStringLiteral("1")),
+             std::pair(QStringLiteral("b"), QStringLiteral("2")), std::pair(QStringLiteral("c"), QStringLiteral("4"))})
+        window.findChild<QLineEdit*>(name)->setText(text);
+    calculator->openWorking();
+    calculator->workingWindow()->resize(560, 300);
+    save(calculator->workingWindow(), QStringLiteral("working_refused_triangle"));
+    calculator->workingWindow()->close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -119,6 +144,7 @@ int main(int argc, char* argv[])
     window.show();
 
     shootLanguage(window, QStringLiteral("en"));
+    shootWorking(window);
     TfrmAbout about(QDir(QString::fromLocal8Bit(argv[1])).filePath(QStringLiteral("img/ui/kolvent.gif")), &window);
     save(&about, QStringLiteral("about"));
     about.hide();
