@@ -48,9 +48,11 @@ QString faultText(const TWorking::Line& line)
     const QString why = textOf(line.key, line.argument);
     if (line.key == QLatin1String("workdoesnothold"))
         return line.formula + QStringLiteral(": ") + line.substituted + QLatin1Char(' ') + why;
+    // A value beyond the range of numbers is named by its symbol.
+    const QString formula = line.symbol.isEmpty() ? line.formula : line.symbol + Equals + line.formula;
     if (line.formula == line.substituted)
-        return line.formula + QStringLiteral(": ") + why;
-    return line.formula + Equals + line.substituted + QStringLiteral(": ") + why;
+        return formula + QStringLiteral(": ") + why;
+    return formula + Equals + line.substituted + QStringLiteral(": ") + why;
 }
 
 } // namespace

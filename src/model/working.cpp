@@ -41,7 +41,8 @@ double TWorking::step(const QString& symbol, const QString& formula, const QStri
         return value;
     if (!std::isfinite(value)) {
         // Every operand was finite: the value itself left the range of numbers.
-        fault(QStringLiteral("worktoolarge"), symbol + QStringLiteral(" = ") + formula, operands);
+        fault(QStringLiteral("worktoolarge"), formula, operands);
+        m_lines.back().symbol = symbol;
         return value;
     }
     Line line;
@@ -51,11 +52,11 @@ double TWorking::step(const QString& symbol, const QString& formula, const QStri
     line.substituted = put(formula, operands, true);
     line.value = value;
     line.valueText = shown(value);
-    // Digits beyond the 15 significant ones a double holds are not a rounding
-    // of the result: 2 · 5 + 3.7 · 7.6 shows as 38.12, not ≈ 38.12.
+    // Shown exactly, or differing only beyond the 15 significant digits a
+    // double holds, is no rounding: 2 · 5 + 3.7 · 7.6 shows as = 38.12.
     const auto back = readDecimal(line.valueText, m_separator);
     const auto held = readDecimal(generalText(value, m_separator), m_separator);
-    line.rounded = !back || !held || *back != *held;
+    line.rounded = !back || (*back != value && (!held || *back != *held));
     m_lines.push_back(line);
     for (Quantity& quantity : m_quantities) {
         if (quantity.symbol == symbol) {
