@@ -393,8 +393,9 @@ TEST_F(Working, RussianWorkingHasNoEnglishOutsideFormulas)
         for (const TWorking::Line& line : working.lines())
             names << line.formula << line.substituted << line.symbol << line.argument;
         for (const TWorkingText& line : rendered) {
-            if (line.kind == Kind::Heading || line.kind == Kind::Note || line.kind == Kind::Fault)
+            if (line.kind == Kind::Heading || line.kind == Kind::Note || line.kind == Kind::Fault) {
                 EXPECT_FALSE(hasLatinWord(line.text, names)) << row.id << ": " << line.text.toStdString();
+            }
         }
     }
 }
