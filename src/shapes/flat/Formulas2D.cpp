@@ -99,6 +99,11 @@ ShapeFault polygonFault(double n, double a)
     return ShapeFault::None;
 }
 
+double Complement(double r)
+{
+    return std::sqrt((1 - r) * (1 + r));
+}
+
 double EllipticIntegralEc(double kc)
 {
     if (!(kc >= 0))

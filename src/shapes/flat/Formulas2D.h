@@ -28,6 +28,10 @@ ShapeFault lengthFault(std::initializer_list<double> lengths);
 ShapeFault triangleFault(double a, double b, double c);
 ShapeFault polygonFault(double n, double a);
 
+// sqrt(1 - r²) without the loss of 1 - r² near r = 1: the modulus of an
+// ellipse from the ratio of its axes, and the other way round.
+double Complement(double r);
+
 // Complete elliptic integral of the second kind, given the complementary
 // modulus kc = sqrt(1 - k²) so that thin ellipses lose nothing to 1 - k².
 double EllipticIntegralEc(double kc);

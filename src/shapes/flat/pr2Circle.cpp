@@ -17,7 +17,7 @@ void explainModulus(TWorking& working, const QString& suffix, const QString& kFo
     double r)
 {
     const QString k = QStringLiteral("k") + suffix;
-    working.step(k, kFormula, operands, std::sqrt((1 - r) * (1 + r)));
+    working.step(k, kFormula, operands, Complement(r));
     working.step(QStringLiteral("E(%1)").arg(k), QStringLiteral("E(%1)"), {k}, EllipticIntegralEc(r));
     working.note(QStringLiteral("workellint"));
 }

@@ -29,12 +29,6 @@ double twiceAtanh(double e, double r)
     return e < 0.5 ? 2 * std::atanh(e) : 2 * std::log((1 + e) / r);
 }
 
-// sqrt(1 - r²) without the loss of 1 - r² near r = 1.
-double complement(double r)
-{
-    return std::sqrt((1 - r) * (1 + r));
-}
-
 // One duplication step of Carlson's integrals, which draws x, y and z together
 // without changing the integral; returns the λ it added.
 double duplicate(double& x, double& y, double& z)
@@ -129,7 +123,7 @@ double EllipticIntegralE(double k)
 {
     if (!(std::fabs(k) <= 1.0))
         return NaN;
-    return EllipticIntegralEc(complement(std::fabs(k)));
+    return EllipticIntegralEc(Complement(std::fabs(k)));
 }
 
 double EllipticIntegralF(double phi, double k)
@@ -222,7 +216,7 @@ double SpheroidOblateArea(double d1, double d2)
     if (r == 0.0)
         return 2.0 * Pi * a * a;
     // π · (2a² + c²/e · ln((1 + e)/(1 - e))) with c = r · a.
-    const double e = complement(r);
+    const double e = Complement(r);
     const double ratio = e == 0.0 ? 2.0 : twiceAtanh(e, r) / e;
     return Pi * a * a * (2.0 + r * r * ratio);
 }
@@ -240,7 +234,7 @@ double SpheroidProlateArea(double d1, double d2)
     const double r = d1 / d2;
     // 2πa · (a + c · arcsin(e)/e); the angle by atan2, which stays exact where
     // e is near 1 and arcsin is not.
-    const double e = complement(r);
+    const double e = Complement(r);
     const double ratio = e == 0.0 ? 1.0 : std::atan2(e, r) / e;
     return 2.0 * Pi * a * c * (r + ratio);
 }

@@ -277,7 +277,7 @@ void T3DConeElliptic::explainLateral(TWorking& working) const
     working.step(slant, QStringLiteral("√((%1 / 2)² + %2²)"), {shorter, m_h}, std::hypot(minor, h));
     const double kc = std::min(1.0, minor / major * (std::hypot(major, h) / std::hypot(minor, h)));
     working.step(QStringLiteral("k"), QStringLiteral("%3 · √(%1² − %2²) / (%1 · %4)"), {longer, shorter, m_h, slant},
-        std::sqrt((1 - kc) * (1 + kc)));
+        Complement(kc));
     working.step(QStringLiteral("E(k)"), QStringLiteral("E(%1)"), {QStringLiteral("k")}, EllipticIntegralEc(kc));
     working.note(QStringLiteral("workellint"));
     working.step(m_lat, QStringLiteral("%1 · %2 · %3"), {longer, slant, QStringLiteral("E(k)")}, getVar(m_lat));

@@ -15,12 +15,6 @@
 
 namespace {
 
-// sqrt(1 - r²) without the loss of 1 - r² near r = 1.
-double complement(double r)
-{
-    return std::sqrt((1 - r) * (1 + r));
-}
-
 // The surface of the spheroid of equatorial diameter `across` and axis of
 // rotation `along`, by the closed forms of the sphere, the oblate spheroid
 // (the logarithm form of its artanh) and the prolate one (by arcsin). The
@@ -37,11 +31,11 @@ void explainSpheroidSurface(TWorking& working, const QString& symbol, const QStr
         // Flat: the disc, both faces.
         working.step(symbol, QStringLiteral("π · %1² / 2"), {across}, value);
     } else if (d1 > d2) {
-        working.step(e, QStringLiteral("√(1 − (%2 / %1)²)"), {across, along}, complement(d2 / d1));
+        working.step(e, QStringLiteral("√(1 − (%2 / %1)²)"), {across, along}, Complement(d2 / d1));
         working.step(symbol, QStringLiteral("π · %1² / 2 + π · %2² / (4 · %3) · ln((1 + %3) / (1 − %3))"),
             {across, along, e}, value);
     } else {
-        working.step(e, QStringLiteral("√(1 − (%1 / %2)²)"), {across, along}, complement(d1 / d2));
+        working.step(e, QStringLiteral("√(1 − (%1 / %2)²)"), {across, along}, Complement(d1 / d2));
         working.step(symbol, QStringLiteral("π · %1² / 2 + π · %1 · %2 / (2 · %3) · arcsin(%3)"), {across, along, e},
             value);
     }
@@ -77,7 +71,7 @@ void explainEllipsoidSurface(TWorking& working, const QString& symbol, const QSt
         return;
     }
     const double phi = std::acos(dz / dx);
-    const double k = complement(dz / dy) / complement(dz / dx);
+    const double k = Complement(dz / dy) / Complement(dz / dx);
     const QString angle = QStringLiteral("φ");
     const QString modulus = QStringLiteral("k");
     working.step(angle, QStringLiteral("arccos(%1 / %2)"), {z, x}, phi);
