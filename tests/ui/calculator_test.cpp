@@ -2,10 +2,10 @@
 // The calculator frame on shapes of its own: rows, calculation, messages,
 // copying, the extra box, the picker's outcome and re-translation.
 #include "modal_dialogs.h"
+#include "program_state.h"
 #include "lang/language.h"
 #include "base/numbers.h"
 #include "base/settings.h"
-#include "model/messages.h"
 #include "model/primitive2D.h"
 #include "model/primitivesLibrary.h"
 #include "ui/imageViewer.h"
@@ -133,13 +133,10 @@ class CalculatorTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_saved = std::move(PrimitivesLibrary);
-        PrimitivesLibrary = TPrimitivesLibrary();
         PrimitivesLibrary.addPrimitive(create<TTestRect>());
         PrimitivesLibrary.addPrimitive(create<TTestRoot>());
         PrimitivesLibrary.addPrimitive(create<TTestMany>());
         PrimitivesLibrary.addPrimitive(create<TTestLeg>());
-        m_previousHook = setMessageHook([this](const QString& text) { messages.append(text); });
         loadLanguage(ProgramFolder + QStringLiteral("/langs/kolvent.en"), QStringLiteral("DEFAULT"));
         frame = std::make_unique<TfrShapeCalculator>(nullptr, ProgramFolder);
         frame->initialize(QStringLiteral("img"), QStringLiteral("en"),
@@ -152,10 +149,6 @@ protected:
     void TearDown() override
     {
         frame.reset();
-        setMessageHook(m_previousHook);
-        DecimalSeparator = QLatin1Char('.');
-        CalcPrecision = 2;
-        PrimitivesLibrary = std::move(m_saved);
     }
 
     // Puts the shape of the id in view and makes it current.
@@ -185,13 +178,10 @@ protected:
     }
     void calculate() { QTest::mouseClick(frame->findChild<QPushButton*>(QStringLiteral("btnCalculate")), Qt::LeftButton); }
 
+    ProgramState state;
+    QStringList& messages = state.messages;
     std::unique_ptr<TfrShapeCalculator> frame;
-    QStringList messages;
     int widthChanges = 0;
-
-private:
-    TPrimitivesLibrary m_saved;
-    MessageHook m_previousHook;
 };
 
 TEST_F(CalculatorTest, RowsFollowTheVariableOrderAndTabWalksThem)

@@ -2,8 +2,8 @@
 // The program on a screen of device pixel ratio 2: the @2x pictures are
 // loaded and shown pixel for pixel, thumbnails and copy buttons are made at
 // device pixels, and a 1x picture keeps its logical size.
+#include "program_state.h"
 #include "shape_keys.h"
-#include "model/messages.h"
 #include "model/primitivesLibrary.h"
 #include "shapes/catalogue.h"
 #include "ui/gifImage.h"
@@ -49,10 +49,7 @@ class HiDpiWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_saved = std::move(PrimitivesLibrary);
-        PrimitivesLibrary = TPrimitivesLibrary();
         registerCatalogue(PrimitivesLibrary);
-        m_previousHook = setMessageHook([this](const QString& text) { messages.append(text); });
         window = std::make_unique<TfrmMain>(QStringLiteral(KOLVENT_BINARY_DIR));
         window->show();
     }
@@ -60,18 +57,13 @@ protected:
     void TearDown() override
     {
         window.reset();
-        setMessageHook(m_previousHook);
-        PrimitivesLibrary = std::move(m_saved);
     }
 
     int keyOf(const QString& id) const { return shapeKey(window->calculator()->shapeList(), id); }
 
+    ProgramState state;
+    QStringList& messages = state.messages;
     std::unique_ptr<TfrmMain> window;
-    QStringList messages;
-
-private:
-    TPrimitivesLibrary m_saved;
-    MessageHook m_previousHook;
 };
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "ui/shapeCalculator.h"
 
 #include "message_recorder.h"
+#include "program_state.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -122,8 +123,6 @@ protected:
     void SetUp() override
     {
         DecimalSeparator = QLatin1Char(GetParam());
-        m_saved = std::move(PrimitivesLibrary);
-        PrimitivesLibrary = TPrimitivesLibrary();
         registerCatalogue(PrimitivesLibrary);
         frame = std::make_unique<TfrShapeCalculator>(nullptr, ProgramFolder);
         frame->initialize(QStringLiteral("img"), QStringLiteral("en"), nullptr);
@@ -146,9 +145,6 @@ protected:
     void TearDown() override
     {
         frame.reset();
-        DecimalSeparator = QLatin1Char('.');
-        CalcPrecision = OptPrecision = 2;
-        PrimitivesLibrary = std::move(m_saved);
     }
 
     // Every label of the frame, results and extra values included.
@@ -161,15 +157,13 @@ protected:
         }
     }
 
+    ProgramState state;
     std::unique_ptr<TfrShapeCalculator> frame;
     QLineEdit* radius = nullptr;
     QLineEdit* height = nullptr;
     QPushButton* calculate = nullptr;
     QLabel* volume = nullptr;
     QLabel* area = nullptr;
-
-private:
-    TPrimitivesLibrary m_saved;
 };
 
 TEST_P(HostileTypingTest, InputFieldTakesExactlyWhatTheGrammarReads)

@@ -3,11 +3,11 @@
 // the View menu and the picker, settings, languages and damaged data folders.
 #include "hostile_catalogues.h"
 #include "modal_dialogs.h"
+#include "program_state.h"
 #include "shape_keys.h"
 #include "lang/language.h"
 #include "base/numbers.h"
 #include "base/settings.h"
-#include "model/messages.h"
 #include "model/primitivesLibrary.h"
 #include "shapes/catalogue.h"
 #include "ui/about.h"
@@ -72,10 +72,7 @@ protected:
         ASSERT_TRUE(folder.isValid());
         copyFolder(QStringLiteral(KOLVENT_BINARY_DIR "/langs"), folder.filePath(QStringLiteral("langs")));
         copyFolder(QStringLiteral(KOLVENT_BINARY_DIR "/img"), folder.filePath(QStringLiteral("img")));
-        m_saved = std::move(PrimitivesLibrary);
-        PrimitivesLibrary = TPrimitivesLibrary();
         registerCatalogue(PrimitivesLibrary);
-        m_previousHook = setMessageHook([this](const QString& text) { messages.append(text); });
         // A modal box nobody expected is closed, and the test fails, instead of hanging.
         QObject::connect(&m_watchdog, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
@@ -94,12 +91,6 @@ protected:
     {
         window.reset();
         m_watchdog.stop();
-        setMessageHook(m_previousHook);
-        DecimalSeparator = QLatin1Char('.');
-        CalcPrecision = OptPrecision = 2;
-        OptLanguage = QStringLiteral("en");
-        LangStrings->clear();
-        PrimitivesLibrary = std::move(m_saved);
     }
 
     void start()
@@ -137,13 +128,12 @@ protected:
         find<QAction>(item)->trigger();
     }
 
+    ProgramState state;
+    QStringList& messages = state.messages;
     QTemporaryDir folder;
     std::unique_ptr<TfrmMain> window;
-    QStringList messages;
 
 private:
-    TPrimitivesLibrary m_saved;
-    MessageHook m_previousHook;
     QTimer m_watchdog;
     QWidget* m_lastModal = nullptr;
     int m_modalSeen = 0;

@@ -2,10 +2,10 @@
 // The Working window in the whole program: how it opens, that it follows every
 // change of results, settings and shape, and what it shows and copies.
 #include "modal_dialogs.h"
+#include "program_state.h"
 #include "shape_keys.h"
 #include "base/settings.h"
 #include "lang/language.h"
-#include "model/messages.h"
 #include "model/primitivesLibrary.h"
 #include "shapes/catalogue.h"
 #include "ui/main_window.h"
@@ -49,10 +49,7 @@ class WorkingWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_saved = std::move(PrimitivesLibrary);
-        PrimitivesLibrary = TPrimitivesLibrary();
         registerCatalogue(PrimitivesLibrary);
-        m_previousHook = setMessageHook([this](const QString& text) { messages.append(text); });
         window = std::make_unique<TfrmMain>(ProgramFolder);
         window->show();
         window->activateWindow();
@@ -62,12 +59,6 @@ protected:
     void TearDown() override
     {
         window.reset();
-        setMessageHook(m_previousHook);
-        DecimalSeparator = QLatin1Char('.');
-        CalcPrecision = OptPrecision = 2;
-        OptLanguage = QStringLiteral("en");
-        LangStrings->clear();
-        PrimitivesLibrary = std::move(m_saved);
     }
 
     TfrShapeCalculator* calculator() const { return window->calculator(); }
@@ -137,12 +128,9 @@ protected:
         ADD_FAILURE() << "no line " << text.toStdString();
     }
 
+    ProgramState state;
+    QStringList& messages = state.messages;
     std::unique_ptr<TfrmMain> window;
-    QStringList messages;
-
-private:
-    TPrimitivesLibrary m_saved;
-    MessageHook m_previousHook;
 };
 
 TEST_F(WorkingWindowTest, IsMadeOnlyWhenFirstOpened)
