@@ -371,33 +371,26 @@ TEST(WorkingLanguages, EveryKeyIsInBothFilesAndRussianIsRussian)
 
 TEST_F(Working, RussianWorkingHasNoEnglishOutsideFormulas)
 {
-    const Row rows[] = {
-        {"triangle", {{"a", 3.7}, {"b", 12.9}, {"c", 9.6}}},
-        {"triangle:isosceles:2", {{"a", 6}, {"h", 4}}},
-        {"ellipsoid:half", {{"l", 3.7}, {"w", 12.9}, {"h", 0.41}}},
-        {"cone:elliptic", {{"a", 0.41}, {"b", 3.7}, {"h", 12.9}}},
-        {"sphere:cap", {{"a", 8}, {"h", 2}}},
-        {"cylinder:elliptic", {{"h", 3}, {"l", 6}, {"w", 4}}},
-        {"regpolygon", {{"a", 1}, {"n", 4.5}}},
-        {"sphere", {{"l", 1e200}}},
-    };
     ASSERT_TRUE(loadLanguage(dataFile("kolvent.ru"), QStringLiteral("DEFAULT")));
-    for (const Row& row : rows) {
-        TPrimitive* found = shape(row.id, row.dimensions);
-        ASSERT_NE(found, nullptr) << row.id;
+    const auto check = [this](const char* id, const std::vector<Dimension>& dimensions) {
+        TPrimitive* found = shape(id, dimensions);
+        ASSERT_NE(found, nullptr) << id;
         TWorking working(15, QLatin1Char(','));
         found->explain(working);
-        const std::vector<TWorkingText> rendered = workingText(working);
         // Formulas, numbers, symbols and arguments of every line may hold Latin names.
         QStringList names;
         for (const TWorking::Line& line : working.lines())
             names << line.formula << line.substituted << line.symbol << line.argument;
-        for (const TWorkingText& line : rendered) {
+        for (const TWorkingText& line : workingText(working)) {
             if (line.kind == Kind::Heading || line.kind == Kind::Note || line.kind == Kind::Fault) {
-                EXPECT_FALSE(hasLatinWord(line.text, names)) << row.id << ": " << line.text.toStdString();
+                EXPECT_FALSE(hasLatinWord(line.text, names)) << id << ": " << line.text.toStdString();
             }
         }
-    }
+    };
+    for (const Row& row : Rows)
+        check(row.id, row.dimensions);
+    for (const Refusal& row : Refusals)
+        check(row.id, row.dimensions);
 }
 
 } // namespace
