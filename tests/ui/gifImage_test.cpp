@@ -9,10 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include <stb/stb_image_resize.h>
+
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -371,6 +376,92 @@ TEST(FitBitmap, MitchellKeepsARampInPlace)
         const double expected = (2 * i + 0.5) * 255.0 / 299.0;
         EXPECT_NEAR(qRed(fitted.pixel(i, 2)), expected, 1.5) << i;
     }
+}
+
+// Red steps from 0 to 255 at the middle column, green at the middle row.
+QImage quadrants(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            line[x] = qRgb(2 * x < w ? 0 : 255, 2 * y < h ? 0 : 255, 90);
+    }
+    return image;
+}
+
+// The picture resampled to the given size by the Mitchell filter alone.
+QImage directMitchell(const QImage& picture, int w, int h)
+{
+    QImage result(w, h, QImage::Format_RGB32);
+    stbir_resize_uint8_generic(picture.constBits(), picture.width(), picture.height(),
+        static_cast<int>(picture.bytesPerLine()), result.bits(), w, h, static_cast<int>(result.bytesPerLine()), 4, 3,
+        STBIR_FLAG_ALPHA_PREMULTIPLIED, STBIR_EDGE_CLAMP, STBIR_FILTER_MITCHELL, STBIR_COLORSPACE_LINEAR, nullptr);
+    return result;
+}
+
+TEST(FitBitmap, ALargePictureShrinksInPlace)
+{
+    // Shrunk by 13 to 27: blocks are averaged before the Mitchell filter. The
+    // steps stay where the filter alone puts them, the flat parts keep their
+    // colour exactly.
+    const struct {
+        int w, h;
+        qreal ratio;
+        int wantW, wantH;
+    } cases[] = {
+        {4096, 4096, 1.0, 150, 150},
+        {4096, 4096, 2.0, 300, 300},
+        {4001, 3003, 1.0, 150, 112}, // partial blocks at the right and bottom
+        {3003, 4001, 2.0, 225, 300},
+    };
+    for (const auto& c : cases) {
+        const QImage picture = quadrants(c.w, c.h);
+        const QImage fitted = fitBitmap(picture, 150, 150, c.ratio);
+        ASSERT_EQ(fitted.size(), QSize(c.wantW, c.wantH)) << c.w << "x" << c.h;
+        const QImage direct = directMitchell(picture, c.wantW, c.wantH);
+        int worst = 0;
+        for (int y = 0; y < c.wantH; ++y) {
+            for (int x = 0; x < c.wantW; ++x) {
+                const QRgb a = fitted.pixel(x, y);
+                const QRgb b = direct.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                    std::abs(qBlue(a) - qBlue(b))});
+            }
+        }
+        EXPECT_LE(worst, 8) << c.w << "x" << c.h;
+        for (int x = 0; x < c.wantW; ++x) {
+            if (std::abs(2 * x + 1 - c.wantW) > 6) {
+                EXPECT_EQ(qRed(fitted.pixel(x, c.wantH / 4)), 2 * x < c.wantW ? 0 : 255) << c.w << " x " << x;
+            }
+        }
+        for (int y = 0; y < c.wantH; ++y) {
+            if (std::abs(2 * y + 1 - c.wantH) > 6) {
+                EXPECT_EQ(qGreen(fitted.pixel(c.wantW / 4, y)), 2 * y < c.wantH ? 0 : 255) << c.h << " y " << y;
+            }
+            EXPECT_EQ(qBlue(fitted.pixel(c.wantW - 1, y)), 90);
+        }
+    }
+}
+
+TEST(FitBitmap, TheLargestPictureIsQuick)
+{
+    // A damaged picture of the largest accepted size once took most of a
+    // second for each thumbnail.
+#if defined(__SANITIZE_ADDRESS__)
+    constexpr double LimitMs = 4000;
+#else
+    constexpr double LimitMs = 400;
+#endif
+    const QImage picture = quadrants(MaxGifSide, MaxGifSide);
+    const auto start = std::chrono::steady_clock::now();
+    const QImage single = makeThumbnail(picture, 150, 150, 0xFFFFFFFF);
+    const QImage doubled = makeThumbnail(picture, 150, 150, 0xFFFFFFFF, 2.0);
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::printf("thumbnails of a %d-pixel square at ratios 1 and 2: %.1f ms\n", MaxGifSide, ms);
+    EXPECT_EQ(single.width(), 150);
+    EXPECT_EQ(doubled.width(), 300);
+    EXPECT_LT(ms, LimitMs);
 }
 
 TEST(MakeThumbnail, CentresTheFittedPicture)
