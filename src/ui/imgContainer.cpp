@@ -34,6 +34,7 @@ QImage boxReduce(const QImage& source, int k)
     QImage result(width, height, source.format());
     if (result.isNull())
         return QImage();
+    const auto columnsOf = [&source, k](int bx) { return std::min(k, source.width() - bx * k); };
     // Channel sums of one row of blocks: alpha, red, green, blue.
     std::vector<quint64> sums(static_cast<std::size_t>(width) * 4);
     for (int by = 0; by < height; ++by) {
@@ -44,7 +45,7 @@ QImage boxReduce(const QImage& source, int k)
             const QRgb* pixel = reinterpret_cast<const QRgb*>(source.constScanLine(y));
             quint64* sum = sums.data();
             for (int bx = 0; bx < width; ++bx, sum += 4) {
-                const int columns = std::min(k, source.width() - bx * k);
+                const int columns = columnsOf(bx);
                 quint64 alpha = 0, red = 0, green = 0, blue = 0;
                 for (int i = 0; i < columns; ++i, ++pixel) {
                     alpha += qAlpha(*pixel);
@@ -61,7 +62,7 @@ QImage boxReduce(const QImage& source, int k)
         QRgb* target = reinterpret_cast<QRgb*>(result.scanLine(by));
         const quint64* sum = sums.data();
         for (int bx = 0; bx < width; ++bx, sum += 4) {
-            const quint64 count = static_cast<quint64>(rows) * static_cast<quint64>(std::min(k, source.width() - bx * k));
+            const quint64 count = static_cast<quint64>(rows) * static_cast<quint64>(columnsOf(bx));
             const auto mean = [count](quint64 total) { return static_cast<int>((total + count / 2) / count); };
             target[bx] = qRgba(mean(sum[1]), mean(sum[2]), mean(sum[3]), mean(sum[0]));
         }
