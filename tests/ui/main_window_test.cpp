@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The whole program as a user meets it: start-up on a copy of the shipped data,
 // the View menu and the picker, settings, languages and damaged data folders.
+#include "hang_guard.h"
 #include "hostile_catalogues.h"
 #include "modal_dialogs.h"
 #include "program_state.h"
@@ -47,6 +48,7 @@
 
 #include <cmath>
 #include <functional>
+#include <cstdio>
 #include <map>
 #include <numbers>
 
@@ -581,7 +583,8 @@ TEST_F(MainWindowTest, AnOverloadedCatalogueIsRefusedWithinASecond)
     QElapsedTimer clock;
     clock.start();
     window = std::make_unique<TfrmMain>(folder.path());
-    EXPECT_LT(clock.elapsed(), 1000);
+    std::printf("main window over an overloaded catalogue made in %lld ms\n", static_cast<long long>(clock.elapsed()));
+    EXPECT_LT(clock.elapsed(), HangGuard::StepMs);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.first().contains(QLatin1String("ERROR: Can't load shape names"))) << messages.first().toStdString();
     EXPECT_TRUE(messages.first().contains(flat)) << messages.first().toStdString();

@@ -2,6 +2,7 @@
 // Drives the modal dialogs a widget test opens, so that none is left hanging.
 #pragma once
 
+#include "hang_guard.h"
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -11,8 +12,8 @@
 
 #include <functional>
 
-// Runs the action on the next modal dialog; one still open 5 s later is
-// rejected and the test fails instead of hanging.
+// Runs the action on the next modal dialog; when none opens, or one stays
+// open, the test fails instead of hanging.
 inline void onNextModal(std::function<void(QDialog*)> action)
 {
     auto* timer = new QTimer;
@@ -26,7 +27,7 @@ inline void onNextModal(std::function<void(QDialog*)> action)
                 ADD_FAILURE() << "the modal dialog stayed open";
                 dialog->reject();
             }
-        } else if (clock->elapsed() < 5000) {
+        } else if (clock->elapsed() < HangGuard::StepMs) {
             return;
         } else {
             ADD_FAILURE() << "no modal dialog opened";
